@@ -1,0 +1,26 @@
+# taverel_add_test(name SOURCES ... [LIBS ...] [NO_MAIN] [TIMEOUT s])
+# One executable per test area: every Wine start costs time, so CTest gets one
+# entry per executable and GoogleTest does the fine-grained reporting.
+function(taverel_add_test name)
+  cmake_parse_arguments(T "NO_MAIN" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  if(T_NO_MAIN)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main)
+  endif()
+  if(TAVEREL_RUN_TESTS)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    if(NOT T_TIMEOUT)
+      set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  endif()
+endfunction()
+
+# Windows test executables run under Wine on a private Xvfb screen.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${CMAKE_SOURCE_DIR}/tools/wine-exec --prefix ${CMAKE_BINARY_DIR}/wineprefix
+      CACHE STRING "" FORCE)
+endif()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what the project needs on a fresh Debian 12 machine, as root.
+# Idempotent: does nothing (and asks no registry) when everything is present.
+set -euo pipefail
+packages=(
+  cmake ninja-build
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  googletest
+  wine64
+  xvfb xauth x11-apps x11-utils imagemagick
+  fonts-wqy-microhei
+  clang
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "error: these packages are missing and installing them needs root: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,60 @@
+# Shared by ./run, ./test and tools/wine-exec: how we run Windows programs on
+# this Linux machine (Wine 64-bit on a 24-bit Xvfb screen). Source it.
+
+WINE_LOADER=${WINE_LOADER:-/usr/lib/wine/wine64}
+WINE_SERVER=${WINE_SERVER:-/usr/lib/wine/wineserver64}
+
+winenv_export() {  # winenv_export PREFIX
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  export WINESERVER="$WINE_SERVER"
+}
+
+# Creates the prefix once (wineboot takes about 10 s) and writes the settings
+# our screenshots and colour tests depend on. Safe to call from parallel tests.
+winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX
+  local prefix="$1"
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/.taverel-ready" ]; then
+      winenv_export "$prefix"
+      "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
+      "$WINE_SERVER" -w
+      # No window manager under Xvfb: let Wine draw real title bars itself.
+      "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+      "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      # Wine's own title bars and dialogs need a CJK font linked behind Tahoma.
+      "$WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+      "$WINE_SERVER" -w
+      touch "$prefix/.taverel-ready"
+    fi
+  ) 9>"$prefix.lock"
+}
+
+# Starts a private Xvfb (24 bits: the default 8 bits breaks every colour test)
+# unless DISPLAY is already set; sets DISPLAY and XVFB_PID.
+winenv_start_xvfb() {
+  XVFB_PID=
+  if [ -n "${DISPLAY:-}" ]; then return 0; fi
+  local fifo
+  fifo=$(mktemp -u /tmp/taverel-xvfb.XXXXXX)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local num
+  read -r num <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$num"
+}
+
+winenv_stop_xvfb() {
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+  fi
+}
