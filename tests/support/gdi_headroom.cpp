@@ -11,12 +11,15 @@ std::size_t MeasureGdiHeadroom(std::size_t limit) {
     brushes.reserve(limit);
     while (brushes.size() < limit) {
         // Distinct colours so no implementation can share one brush object.
-        HBRUSH brush = CreateSolidBrush(RGB(brushes.size() & 0xFF, (brushes.size() >> 8) & 0xFF, 7));
-        if (!brush) break;
+        HBRUSH brush =
+            CreateSolidBrush(RGB(brushes.size() & 0xFF, (brushes.size() >> 8) & 0xFF, 7));
+        if (!brush)
+            break;
         brushes.push_back(brush);
     }
     const std::size_t count = brushes.size();
-    for (HBRUSH brush : brushes) DeleteObject(brush);
+    for (HBRUSH brush : brushes)
+        DeleteObject(brush);
     return count;
 }
 

@@ -13,7 +13,8 @@ void PumpMessages() {
 bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
     const DWORD start = GetTickCount();
     while (!done()) {
-        if (GetTickCount() - start > timeout_ms) return done();
+        if (GetTickCount() - start > timeout_ms)
+            return done();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PumpMessages();
     }

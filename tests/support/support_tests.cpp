@@ -21,9 +21,11 @@ TEST(GdiHeadroom, SeesObjectsHeldBetweenMeasurements) {
     ASSERT_GT(before, 1000u);
     ASSERT_LT(before, 200000u) << "no GDI limit reached: headroom cannot see leaks";
     std::vector<HBRUSH> held;
-    for (int i = 0; i < 50; ++i) held.push_back(CreateSolidBrush(RGB(i, 1, 2)));
+    for (int i = 0; i < 50; ++i)
+        held.push_back(CreateSolidBrush(RGB(i, 1, 2)));
     const std::size_t during = taverel::testing::MeasureGdiHeadroom();
-    for (HBRUSH b : held) DeleteObject(b);
+    for (HBRUSH b : held)
+        DeleteObject(b);
     const std::size_t after = taverel::testing::MeasureGdiHeadroom();
     EXPECT_EQ(before - during, 50u);
     EXPECT_EQ(after, before);

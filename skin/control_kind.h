@@ -1,0 +1,33 @@
+// Kinds of window by lower-cased class name. Every handler of the skin
+// branches on the kind, which is read afresh from the window each time.
+#pragma once
+
+#include "platform/win.h"
+
+#include <string>
+
+namespace taverel::skin {
+
+enum class ControlKind {
+    Form,
+    PushButton,
+    ComboBox,
+    DriveList,
+    CheckBox,
+    OptionButton,
+    ProgressBar,
+    Header,
+    Other
+};
+
+// The class name as the platform gives it ("" when the call fails).
+std::wstring GetWindowClassName(HWND window);
+// ASCII letters lower-cased; other characters are kept as they are.
+std::wstring LowerAscii(std::wstring text);
+// The lower-cased class name of the window.
+std::wstring LowerClassName(HWND window);
+
+ControlKind ClassifyClassName(const std::wstring& lower_class_name);
+ControlKind GetControlKind(HWND window);
+
+}  // namespace taverel::skin

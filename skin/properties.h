@@ -1,0 +1,36 @@
+// The per-window property set of the skin: named values stored on the
+// skinned window itself, 0 when absent. Values are pointer-sized: PROCADDR
+// holds a window procedure, HDCn/BMPn hold handles, which do not fit 32 bits
+// on x64. Always read a property afresh: the window procedure is re-entered.
+#pragma once
+
+#include "platform/win.h"
+
+namespace taverel::skin {
+
+namespace prop {
+constexpr const wchar_t* ProcAddr = L"PROCADDR";
+constexpr const wchar_t* OldStyle = L"OLDSTYLE";
+constexpr const wchar_t* MouseFlag = L"MOUSEFLAG";
+constexpr const wchar_t* TimerId = L"TIMERID";
+constexpr const wchar_t* OldState = L"OLDSTATE";
+constexpr const wchar_t* AlphaLevel = L"ALPHALEVEL";
+constexpr const wchar_t* HdIndex = L"HDINDEX";
+constexpr const wchar_t* HmIndex = L"HMINDEX";
+// "HDC" or "BMP" followed by the state number 0..3.
+const wchar_t* StateDc(int state);
+const wchar_t* StateBitmap(int state);
+}  // namespace prop
+
+// Visual states kept in OLDSTATE.
+enum VisualState : int { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
+
+INT_PTR GetSkinProp(HWND window, const wchar_t* name);
+void SetSkinProp(HWND window, const wchar_t* name, INT_PTR value);
+void RemoveSkinProp(HWND window, const wchar_t* name);
+
+inline bool IsSkinned(HWND window) {
+    return window && GetSkinProp(window, prop::ProcAddr) != 0;
+}
+
+}  // namespace taverel::skin
