@@ -1,0 +1,14 @@
+// The parts of the user's number format that the validation depends on.
+#pragma once
+
+namespace taverel::calc {
+
+struct NumberLocale {
+    wchar_t decimal_separator = L'.';
+    wchar_t group_separator = L',';
+};
+
+// On Windows from the user's locale; on Linux from the C library's locale.
+NumberLocale CurrentNumberLocale();
+
+}  // namespace taverel::calc
