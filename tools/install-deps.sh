@@ -9,7 +9,7 @@ packages=(
   wine64
   xvfb xauth x11-apps x11-utils imagemagick
   fonts-wqy-microhei
-  clang
+  clang python3
 )
 missing=()
 for p in "${packages[@]}"; do

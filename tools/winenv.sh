@@ -29,6 +29,11 @@ winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX
       # Wine's own title bars and dialogs need a CJK font linked behind Tahoma.
       "$WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
         /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+      # The windows ask for 宋体 (SimSun), which Wine does not ship: map it to
+      # the CJK font the machine has, so the Chinese texts render.
+      local sub='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+      LANG=C.UTF-8 "$WINE_LOADER" reg add "$sub" /v '宋体' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+      "$WINE_LOADER" reg add "$sub" /v SimSun /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
       "$WINE_SERVER" -w
       touch "$prefix/.taverel-ready"
     fi
