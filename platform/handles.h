@@ -140,4 +140,32 @@ private:
     HGDIOBJ previous_;
 };
 
+// Selects a palette into a DC and realises it; on scope exit selects the
+// previous palette back (in the foreground or background as asked) and
+// realises that one again.
+class SelectedPalette {
+public:
+    SelectedPalette(HDC dc, HPALETTE palette, BOOL force_background, BOOL restore_in_background)
+        : dc_(dc),
+          previous_(dc && palette ? SelectPalette(dc, palette, force_background) : nullptr),
+          restore_in_background_(restore_in_background) {
+        if (previous_)
+            RealizePalette(dc_);
+    }
+    ~SelectedPalette() {
+        if (dc_ && previous_) {
+            SelectPalette(dc_, previous_, restore_in_background_);
+            RealizePalette(dc_);
+        }
+    }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    HPALETTE previous() const { return previous_; }
+
+private:
+    HDC dc_;
+    HPALETTE previous_;
+    BOOL restore_in_background_;
+};
+
 }  // namespace taverel::platform

@@ -1,0 +1,59 @@
+#include "skin/draw/canvas.h"
+#include "skin/draw/primitives.h"
+
+namespace taverel::skin {
+
+int DrawSlicedImage(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw,
+                    int sh, int left, int top, int right, int bottom, std::optional<COLORREF> key) {
+    if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
+        return 0;
+    // Everything is composed off screen first so the destination sees one
+    // opaque (or one keyed) write, never the slices one by one.
+    MemoryCanvas canvas = CreateMemoryCanvas(dw, dh);
+    if (!canvas)
+        return 0;
+    const HDC c = canvas.dc();
+
+    if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
+        // With no margin to keep, one stretch. Non-positive margins still
+        // shift the source box as given; all zero is the plain stretch.
+        StretchBlt(c, 0, 0, dw, dh, src, sx + left, sy + top, sw - right, sh - bottom, SRCCOPY);
+    } else {
+        if (left > 0 && top > 0)
+            BitBlt(c, 0, 0, left, top, src, sx, sy, SRCCOPY);
+        if (right > 0 && top > 0)
+            BitBlt(c, dw - right, 0, right, top, src, sx + sw - right, sy, SRCCOPY);
+        if (left > 0 && bottom > 0)
+            BitBlt(c, 0, dh - bottom, left, bottom, src, sx, sy + sh - bottom, SRCCOPY);
+        if (right > 0 && bottom > 0)
+            BitBlt(c, dw - right, dh - bottom, right, bottom, src, sx + sw - right,
+                   sy + sh - bottom, SRCCOPY);
+
+        const int src_middle_w = sw - left - right;
+        const int src_middle_h = sh - top - bottom;
+        const int dst_middle_w = dw - left - right;
+        const int dst_middle_h = dh - top - bottom;
+        if (left > 0)
+            StretchBlt(c, 0, top, left, dst_middle_h, src, sx, sy + top, left, src_middle_h,
+                       SRCCOPY);
+        if (right > 0)
+            StretchBlt(c, dw - right, top, right, dst_middle_h, src, sx + sw - right, sy + top,
+                       right, src_middle_h, SRCCOPY);
+        if (top > 0)
+            StretchBlt(c, left, 0, dst_middle_w, top, src, sx + left, sy, src_middle_w, top,
+                       SRCCOPY);
+        if (bottom > 0)
+            StretchBlt(c, left, dh - bottom, dst_middle_w, bottom, src, sx + left, sy + sh - bottom,
+                       src_middle_w, bottom, SRCCOPY);
+        StretchBlt(c, left, top, dst_middle_w, dst_middle_h, src, sx + left, sy + top, src_middle_w,
+                   src_middle_h, SRCCOPY);
+    }
+
+    if (key) {
+        DrawTransparent(dst, dx, dy, dw, dh, c, 0, 0, *key, nullptr);
+        return 1;
+    }
+    return BitBlt(dst, dx, dy, dw, dh, c, 0, 0, SRCCOPY);
+}
+
+}  // namespace taverel::skin
