@@ -1,0 +1,156 @@
+// Header controls are drawn whole by the skin: a background stretched from
+// one column of the normal face, one face per item (normal, hover, pressed)
+// and the caption centred on it.
+#include "platform/handles.h"
+#include "skin/draw/canvas.h"
+#include "skin/draw/geometry.h"
+#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/primitives.h"
+#include "skin/other_kinds.h"
+#include "skin/other_kinds_parts.h"
+#include "skin/properties.h"
+
+#include <commctrl.h>
+
+namespace taverel::skin {
+
+namespace {
+
+constexpr int kStripHeight = 20;
+constexpr int kCaptionCapacity = 256;
+
+// The strips of the sheet: normal at x 0, hover at x 3, pressed at x 6.
+int StripX(int state) {
+    if (state == Hover)
+        return 3;
+    if (state == Pressed)
+        return 6;
+    return 0;
+}
+
+RECT ItemRect(HWND header, int index) {
+    RECT rect{};
+    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+int ItemCount(HWND header) {
+    return static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+HFONT HeaderFont(HWND header) {
+    return reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
+}
+
+void DrawItemFace(HDC dc, int x, int width, int height, int strip_x) {
+    DrawSlicedImage(dc, x, 0, width, height, HeaderItemSheet(), strip_x, 0, 3, kStripHeight, 1, 1,
+                    1, 1);
+}
+
+}  // namespace
+
+int ReadHeaderItemText(HWND header, int index, wchar_t* buffer, int capacity) {
+    if (!buffer || capacity <= 0)
+        return 0;
+    for (int i = 0; i < capacity; ++i)
+        buffer[i] = L'\0';
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = capacity;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    // A callback item may come back pointing at the owner's storage instead
+    // of ours, or still marked as a callback (no text to show).
+    const wchar_t* text = item.pszText ? item.pszText : buffer;
+    if (text == LPSTR_TEXTCALLBACKW)
+        text = buffer;
+    int length = 0;
+    while (length < capacity - 1 && text[length] != L'\0')
+        ++length;
+    if (text != buffer) {
+        for (int i = 0; i < length; ++i)
+            buffer[i] = text[i];
+    }
+    buffer[length] = L'\0';
+    return length;
+}
+
+std::wstring GetHeaderItemCaption(HWND header, int index) {
+    wchar_t buffer[kCaptionCapacity];
+    const int length = ReadHeaderItemText(header, index, buffer, kCaptionCapacity);
+    return std::wstring(buffer, static_cast<std::size_t>(length));
+}
+
+int PaintHeaderItem(HWND window, HDC dc, int index, int state) {
+    if (index < 0)
+        return 0;
+    WindowBounds bounds;
+    GetWindowBounds(window, &bounds);
+    const RECT rect = ItemRect(window, index);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+
+    MemoryCanvas canvas = CreateMemoryCanvas(width, bounds.Height);
+    platform::SelectedObject font(canvas.dc(), HeaderFont(window));
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    DrawItemFace(canvas.dc(), 0, width, bounds.Height, StripX(state));
+    const std::wstring caption = GetHeaderItemCaption(window, index);
+    if (!caption.empty())
+        DrawTextBox(canvas.dc(), caption, 0, 0, width, bounds.Height, CentredSingleLine);
+
+    platform::WindowDc own;
+    if (!dc) {
+        own = platform::WindowDc::Whole(window);
+        dc = own.get();
+    }
+    BitBlt(dc, rect.left, 0, width, height, canvas.dc(), 0, 0, SRCCOPY);
+    return 0;
+}
+
+LRESULT PaintHeaderBranch(HWND window) {
+    WindowBounds bounds;
+    GetWindowBounds(window, &bounds);
+    MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
+    HDC dc = canvas.dc();
+    // Right of the last item the header shows this stretched column.
+    StretchBlt(dc, 0, 0, bounds.Width, bounds.Height, HeaderItemSheet(), 1, 0, 1, kStripHeight,
+               SRCCOPY);
+
+    const int count = ItemCount(window);
+    if (count > 0) {
+        const INT_PTR pressed = GetSkinProp(window, prop::HdIndex);
+        const INT_PTR hover = GetSkinProp(window, prop::HmIndex);
+        platform::SelectedObject font(dc, HeaderFont(window));
+        SetBkMode(dc, TRANSPARENT);
+        for (int i = 0; i < count; ++i) {
+            const RECT rect = ItemRect(window, i);
+            const std::wstring caption = GetHeaderItemCaption(window, i);
+            int strip = StripX(Normal);
+            if (i == pressed)
+                strip = StripX(Pressed);
+            else if (i == hover)
+                strip = StripX(Hover);
+            const int width = rect.right - rect.left;
+            DrawItemFace(dc, rect.left, width, bounds.Height, strip);
+            if (!caption.empty())
+                DrawTextBox(dc, caption, rect.left, 0, width, rect.bottom, CentredSingleLine);
+        }
+    }
+
+    platform::PaintDc paint(window);
+    BitBlt(paint.get(), 0, 0, bounds.Width, bounds.Height, dc, 0, 0, SRCCOPY);
+    return 0;
+}
+
+int HeaderHitTest(HWND header, int x) {
+    const int count = ItemCount(header);
+    for (int i = 0; i < count; ++i) {
+        const RECT rect = ItemRect(header, i);
+        if (rect.left <= x && x <= rect.right)
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace taverel::skin
