@@ -11,4 +11,20 @@ int AttachSkin(HWND window);
 // 1 when the window was given back, 0 for a null handle or a window not skinned.
 int DetachSkin(HWND window);
 
+// Takes one window over (a form or dialog box with all its descendants):
+// the properties of its kind, a push button's state images and region, and
+// SkinWindowProc as its procedure. 0 for a null handle, a window already
+// skinned, or a window this thread does not own (its procedure could not be
+// replaced, and it would never give itself back).
+int SkinWindow(HWND window);
+// Undoes SkinWindow (a form's descendants first). When the last skinned
+// window leaves, the glyph sheets are released and the engine starts afresh
+// at the next AttachSkin. 0 for a null handle or a window not skinned.
+int UnskinWindow(HWND window);
+
+// EnumChildWindows callbacks: SkinWindow / UnskinWindow on each window; the
+// value is ignored and the enumeration always goes on.
+BOOL CALLBACK SkinChildCallback(HWND window, LPARAM value);
+BOOL CALLBACK UnskinChildCallback(HWND window, LPARAM value);
+
 }  // namespace taverel::skin

@@ -1,0 +1,20 @@
+#include "platform/library.h"
+
+namespace taverel::platform {
+
+bool IsApiAvailable(const char* function, const wchar_t* library) {
+    HMODULE module = GetModuleHandleW(library);
+    bool loaded_here = false;
+    if (!module) {
+        module = LoadLibraryW(library);
+        if (!module)
+            return false;
+        loaded_here = true;
+    }
+    const bool available = GetProcAddress(module, function) != nullptr;
+    if (loaded_here)
+        FreeLibrary(module);
+    return available;
+}
+
+}  // namespace taverel::platform

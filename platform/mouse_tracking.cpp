@@ -1,0 +1,18 @@
+#include "platform/mouse_tracking.h"
+
+#include <commctrl.h>
+
+namespace taverel::platform {
+
+BOOL RequestLeaveNotice(HWND window, LeaveNoticeService service) {
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_LEAVE;
+    request.hwndTrack = window;
+    request.dwHoverTime = 0;
+    if (service == LeaveNoticeService::User32)
+        return TrackMouseEvent(&request);
+    return _TrackMouseEvent(&request);
+}
+
+}  // namespace taverel::platform

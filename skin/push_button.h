@@ -1,0 +1,31 @@
+// Push buttons: four state images rendered ahead of time into memory DCs
+// kept on the button (HDC0..HDC3 with their bitmaps BMP0..BMP3), shown by one
+// constant-alpha blend of the image of the current state.
+#pragma once
+
+#include "platform/win.h"
+
+namespace taverel::skin {
+
+// A "button" whose style has BS_CHECKBOX/BS_RADIOBUTTON bits (style AND 6),
+// owner-drawn included, keeps its own drawing.
+constexpr LONG_PTR ForeignButtonStyleBits = 0x6;
+
+// Creates the four state contexts with window-sized bitmaps and renders them.
+void CreateButtonStateImages(HWND window);
+// Deletes the four contexts and their bitmaps and removes their properties.
+void DeleteButtonStateImages(HWND window);
+// Redraws all four images: face, caption, focus rectangle while focused.
+void RenderButtonStates(HWND window);
+// Blends the image of OLDSTATE (forced to 3 when disabled) at ALPHALEVEL onto
+// the button; a null dc means the button's own window DC.
+void BlendButtonFade(HWND window, HDC dc);
+
+// The rounded shape of a skinned button W x H: corners cut by a 3 x 3 ellipse.
+void ApplyButtonRegion(HWND window, int width, int height);
+
+// The push-button branches of the paint and size handlers.
+LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT SizePushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+}  // namespace taverel::skin
