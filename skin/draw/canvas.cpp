@@ -47,6 +47,10 @@ void MemoryCanvas::reset() {
 }
 
 MemoryCanvas CreateMemoryCanvas(int width, int height) {
+    // CreateCompatibleBitmap answers a zero size with the 1 x 1 monochrome
+    // stock bitmap and Wine accepts negative sizes; neither is a canvas.
+    if (width <= 0 || height <= 0)
+        return {};
     platform::MemoryDc display = platform::CreateDisplayDc();
     if (!display)
         return {};
