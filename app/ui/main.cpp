@@ -1,0 +1,24 @@
+// taverel.exe: the main window; with --explain the explanation window opens
+// at start as well. The program ends when its last window has closed.
+#include "app/ui/form1.h"
+#include "app/ui/program_starter.h"
+#include "forms/form_set.h"
+#include "platform/win.h"
+
+#include <cwchar>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
+    taverel::forms::FormSet open_forms;
+    taverel::app::SystemProgramStarter starter;
+    taverel::app::Form1 main_form(starter, &open_forms);
+    main_form.Show();
+    if (command_line && std::wcsstr(command_line, L"--explain"))
+        main_form.Command1_Click();
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

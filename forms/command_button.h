@@ -1,0 +1,20 @@
+// A push button. Its click is read from BN_CLICKED, which the button sends
+// whether it draws itself or is owner-drawn (as the skin makes it).
+#pragma once
+
+#include "forms/control.h"
+
+namespace taverel::forms {
+
+class CommandButton : public Control {
+public:
+    CommandButton() = default;
+    static void RegisterClass();
+
+protected:
+    const wchar_t* ClassName() const override;
+    DWORD Style() const override { return WS_TABSTOP | BS_PUSHBUTTON; }
+    LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
+};
+
+}  // namespace taverel::forms

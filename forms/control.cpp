@@ -1,0 +1,158 @@
+#include "forms/control.h"
+
+#include "forms/form.h"
+#include "forms/window_class.h"
+
+#include <utility>
+#include <vector>
+
+namespace taverel::forms {
+
+namespace {
+
+bool IsReflected(UINT message) {
+    if (message < kReflectedBase)
+        return false;
+    const UINT original = message - kReflectedBase;
+    return original == WM_COMMAND ||
+           (original >= WM_CTLCOLORMSGBOX && original <= WM_CTLCOLORSTATIC);
+}
+
+MouseEventArgs MouseArgs(WPARAM wparam, LPARAM lparam) {
+    return MouseEventArgs{wparam, static_cast<short>(LOWORD(lparam)),
+                          static_cast<short>(HIWORD(lparam))};
+}
+
+}  // namespace
+
+Control::~Control() {
+    if (window_) {
+        // The window may outlive this object for a moment (it goes with its
+        // parent); from here on it must not reach the object.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(window_, nullptr));
+    }
+}
+
+void Control::SetText(const std::wstring& text) {
+    text_ = text;
+    if (window_)
+        SetWindowTextW(window_, text.c_str());
+}
+
+std::wstring Control::Text() const {
+    if (!window_)
+        return text_;
+    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1);
+    const int length = GetWindowTextW(window_, buffer.data(), static_cast<int>(buffer.size()));
+    return std::wstring(buffer.data(), static_cast<size_t>(length > 0 ? length : 0));
+}
+
+void Control::SetForeColor(COLORREF colour) {
+    fore_colour_ = colour;
+    if (window_)
+        InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Control::SetFont(const FontSpec& spec) {
+    font_spec_ = spec;
+    if (window_ && form_) {
+        font_ = CreateFontFromSpec(spec, form_->DpiSetting());
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), TRUE);
+    }
+}
+
+void Control::SetFocus() {
+    if (window_)
+        ::SetFocus(window_);
+}
+
+bool Control::CanTakeFocus() const {
+    return window_ && TakesFocus() && IsWindowVisible(window_) && IsWindowEnabled(window_);
+}
+
+void Control::Create(Form& form, HWND parent) {
+    form_ = &form;
+    const RECT box = TwipsToPixels(bounds_, form.DpiSetting());
+    if (font_spec_)
+        font_ = CreateFontFromSpec(*font_spec_, form.DpiSetting());
+    CreateWindowExW(ExStyle(), ClassName(), text_.c_str(), Style() | WS_CHILD | WS_VISIBLE,
+                    box.left, box.top, box.right - box.left, box.bottom - box.top, parent, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    if (!window_)
+        return;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), FALSE);
+    OnCreated();
+}
+
+HFONT Control::EffectiveFont() const {
+    if (font_)
+        return font_.get();
+    return form_ ? form_->DefaultFont() : nullptr;
+}
+
+LRESULT Control::ColourRequest(HDC dc, int background_colour_index) const {
+    if (fore_colour_)
+        SetTextColor(dc, *fore_colour_);
+    SetBkColor(dc, GetSysColor(background_colour_index));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background_colour_index));
+}
+
+LRESULT Control::OnReflected(UINT message, WPARAM wparam, LPARAM) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC && fore_colour_)
+        return ColourRequest(reinterpret_cast<HDC>(wparam),
+                             message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE);
+    return 0;
+}
+
+LRESULT Control::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            if (wparam == VK_TAB && form_) {
+                form_->MoveFocus(*this, GetKeyState(VK_SHIFT) < 0);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            // Tab moves the focus (above); it is no character for the control.
+            if (wparam == L'\t')
+                return 0;
+            if (KeyPress)
+                KeyPress(static_cast<wchar_t>(wparam));
+            break;
+        case WM_SETFOCUS:
+            if (form_)
+                form_->NoteFocus(*this);
+            break;
+        case WM_MOUSEMOVE:
+            if (MouseMove)
+                MouseMove(MouseArgs(wparam, lparam));
+            break;
+        default:
+            if (IsReflected(message))
+                return OnReflected(message - kReflectedBase, wparam, lparam);
+            break;
+    }
+    return CallWindowProcW(base, window_, message, wparam, lparam);
+}
+
+LRESULT Control::Dispatch(WNDPROC base, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        if (auto* control = static_cast<Control*>(create->lpCreateParams)) {
+            control->window_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+        }
+    }
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!control)
+        return CallWindowProcW(base, window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        control->window_ = nullptr;
+        return CallWindowProcW(base, window, message, wparam, lparam);
+    }
+    return control->WindowProc(base, message, wparam, lparam);
+}
+
+}  // namespace taverel::forms

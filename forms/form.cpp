@@ -1,0 +1,272 @@
+#include "forms/form.h"
+
+#include "forms/control.h"
+#include "forms/form_set.h"
+#include "forms/window_class.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace taverel::forms {
+
+namespace {
+
+// A fixed single border: the layout does not follow a change of size.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = 0;
+
+// Centred on the work area of the primary screen (the forms have no owner).
+POINT CentredOrigin(int width, int height) {
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return POINT{work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2};
+}
+
+Icon LoadIconImage(int resource_id, int size_metric_x, int size_metric_y) {
+    return Icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource_id), IMAGE_ICON,
+                   GetSystemMetrics(size_metric_x), GetSystemMetrics(size_metric_y), 0)));
+}
+
+}  // namespace
+
+Form::Form(FormSet* set) : set_(set) {}
+
+Form::~Form() {
+    if (HWND window = std::exchange(window_, nullptr)) {
+        // Derived parts are gone already: no events, the window is just removed.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);
+        if (set_)
+            set_->Closed();
+    }
+}
+
+void Form::RegisterClass() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof info;
+    if (GetClassInfoExW(instance, kFormClass, &info))
+        return;
+    info.style = CS_DBLCLKS;
+    info.lpfnWndProc = ClassProc;
+    info.hInstance = instance;
+    info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    info.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    info.lpszClassName = kFormClass;
+    RegisterClassExW(&info);
+}
+
+void Form::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    if (window_)
+        SetWindowTextW(window_, caption.c_str());
+}
+
+void Form::SetClientSize(int width_twips, int height_twips) {
+    client_width_twips_ = width_twips;
+    client_height_twips_ = height_twips;
+}
+
+bool Form::CreateFormWindow() {
+    RegisterWindowClasses();
+    dpi_ = ScreenDpi();
+    font_ = CreateFontFromSpec(font_spec_, dpi_);
+    RECT frame{0, 0, TwipsToPixels(client_width_twips_, dpi_.x),
+               TwipsToPixels(client_height_twips_, dpi_.y)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const POINT origin = CentredOrigin(width, height);
+    unloaded_ = false;
+    focused_ = nullptr;
+    CreateWindowExW(kFormExStyle, kFormClass, caption_.c_str(), kFormStyle, origin.x, origin.y,
+                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_)
+        return false;
+    if (set_)
+        set_->Opened();
+    if (icon_resource_) {
+        big_icon_ = LoadIconImage(icon_resource_, SM_CXICON, SM_CYICON);
+        small_icon_ = LoadIconImage(icon_resource_, SM_CXSMICON, SM_CYSMICON);
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+    }
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    CreateChildren(window_);
+    if (Load)
+        Load();
+    return window_ != nullptr;
+}
+
+void Form::Show() {
+    if (!window_ && !CreateFormWindow())
+        return;
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    SetActiveWindow(window_);
+    if (GetActiveWindow() == window_)
+        RestoreFocus();
+}
+
+void Form::Close() {
+    if (!window_)
+        return;
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (Unload)
+            Unload();
+    }
+    if (window_)
+        DestroyWindow(window_);
+}
+
+int Form::ShowMessage(const std::wstring& text, const std::wstring& caption, UINT style) {
+    return MessageBoxW(window_, text.c_str(), caption.c_str(), style);
+}
+
+void Form::CollectControls(const Container& container, std::vector<Control*>& out) const {
+    for (Control* control : container.Controls()) {
+        out.push_back(control);
+        if (const Container* inner = control->AsContainer())
+            CollectControls(*inner, out);
+    }
+}
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> all;
+    CollectControls(*this, all);
+    std::vector<Control*> order;
+    for (Control* control : all) {
+        if (control->CanTakeFocus())
+            order.push_back(control);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    return order;
+}
+
+void Form::MoveFocus(Control& from, bool backward) {
+    const std::vector<Control*> order = TabOrder();
+    if (order.empty())
+        return;
+    // By tab index rather than by position: `from` itself may have just
+    // stopped being a tab stop (an option button that lost its selection).
+    Control* target = nullptr;
+    if (backward) {
+        for (auto it = order.rbegin(); it != order.rend() && !target; ++it) {
+            if ((*it)->TabIndex() < from.TabIndex())
+                target = *it;
+        }
+        if (!target)
+            target = order.back();
+    } else {
+        for (Control* control : order) {
+            if (control->TabIndex() > from.TabIndex()) {
+                target = control;
+                break;
+            }
+        }
+        if (!target)
+            target = order.front();
+    }
+    target->SetFocus();
+}
+
+void Form::RestoreFocus() {
+    const std::vector<Control*> order = TabOrder();
+    Control* target = nullptr;
+    if (focused_ && std::find(order.begin(), order.end(), focused_) != order.end())
+        target = focused_;
+    else if (!order.empty())
+        target = order.front();
+    if (target)
+        target->SetFocus();
+}
+
+void Form::OnPaint() {
+    platform::PaintDc paint(window_);
+    const HDC dc = paint.get();
+    if (picture_) {
+        BITMAP info{};
+        GetObjectW(picture_.get(), sizeof info, &info);
+        platform::MemoryDc source(CreateCompatibleDC(dc));
+        platform::SelectedObject selected(source.get(), picture_.get());
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+    }
+    PaintLabels(dc);
+}
+
+LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
+    LRESULT reflected = 0;
+    if (ReflectToChild(message, wparam, lparam, reflected))
+        return reflected;
+    switch (message) {
+        case WM_ACTIVATE:
+            // Give the focus back to the control that had it, as a dialog box
+            // does, instead of to the form itself.
+            if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
+                RestoreFocus();
+                if (GetFocus() != window_ && IsChild(window_, GetFocus()))
+                    return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            RestoreFocus();
+            return 0;
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!RouteMouseToLabel(message, wparam, lparam) && MouseMove) {
+                MouseMove(MouseEventArgs{wparam, static_cast<short>(LOWORD(lparam)),
+                                         static_cast<short>(HIWORD(lparam))});
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            RouteMouseToLabel(message, wparam, lparam);
+            return 0;
+        case WM_DESTROY:
+            // Destroyed without closing (DestroyWindow by someone else):
+            // Unload still runs, once.
+            if (!unloaded_) {
+                unloaded_ = true;
+                if (Unload)
+                    Unload();
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK Form::ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        if (auto* form = static_cast<Form*>(create->lpCreateParams)) {
+            form->window_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        }
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        form->focused_ = nullptr;
+        if (form->set_)
+            form->set_->Closed();
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return form->WindowProc(message, wparam, lparam);
+}
+
+}  // namespace taverel::forms

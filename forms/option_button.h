@@ -1,0 +1,36 @@
+// An option button. The option buttons of one container form a group: one
+// is selected, and only the selected one is a tab stop. The arrow keys move
+// the selection to the next or previous option of the group.
+#pragma once
+
+#include "forms/control.h"
+
+namespace taverel::forms {
+
+class OptionButton : public Control {
+public:
+    OptionButton() = default;
+    static void RegisterClass();
+
+    // Selecting clears the other options of the container and runs Click
+    // when the value changes; clearing runs nothing.
+    void SetValue(bool selected);
+    bool Value() const { return selected_; }
+
+protected:
+    const wchar_t* ClassName() const override;
+    DWORD Style() const override { return BS_RADIOBUTTON; }
+    void OnCreated() override;
+    bool TakesFocus() const override { return selected_; }
+    LRESULT WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) override;
+    LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    // Value and look, without events.
+    void ApplyValue(bool selected);
+    void SelectNeighbour(bool backward);
+
+    bool selected_ = false;
+};
+
+}  // namespace taverel::forms

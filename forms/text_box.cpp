@@ -1,0 +1,61 @@
+#include "forms/text_box.h"
+
+#include "forms/window_class.h"
+
+namespace taverel::forms {
+
+namespace {
+
+LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    static const WNDPROC base = SystemClassProcedure(L"EDIT");
+    return Control::Dispatch(base, window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void TextBox::RegisterClass() {
+    RegisterSuperclass(kTextBoxClass, L"EDIT", TextBoxProc);
+}
+
+const wchar_t* TextBox::ClassName() const {
+    return kTextBoxClass;
+}
+
+void TextBox::OnCreated() {
+    // 0 lifts the default limit of 32767 characters to the largest there is.
+    SendMessageW(Window(), EM_SETLIMITTEXT, 0, 0);
+}
+
+LRESULT TextBox::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            pressed_ = true;
+            break;
+        case WM_LBUTTONUP: {
+            // The edit control sets its caret and releases its capture first.
+            const LRESULT result = Control::WindowProc(base, message, wparam, lparam);
+            const POINT point{static_cast<short>(LOWORD(lparam)),
+                              static_cast<short>(HIWORD(lparam))};
+            RECT client{};
+            GetClientRect(Window(), &client);
+            if (pressed_ && PtInRect(&client, point)) {
+                pressed_ = false;
+                if (Click)
+                    Click();
+            }
+            pressed_ = false;
+            return result;
+        }
+        default:
+            break;
+    }
+    return Control::WindowProc(base, message, wparam, lparam);
+}
+
+LRESULT TextBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_CTLCOLOREDIT)
+        return ColourRequest(reinterpret_cast<HDC>(wparam), COLOR_WINDOW);
+    return Control::OnReflected(message, wparam, lparam);
+}
+
+}  // namespace taverel::forms

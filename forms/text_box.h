@@ -1,0 +1,26 @@
+// A single-line text box with a sunken edge, its own font and text colour,
+// and no length limit. Click is a press and release of the left button in it.
+#pragma once
+
+#include "forms/control.h"
+
+namespace taverel::forms {
+
+class TextBox : public Control {
+public:
+    TextBox() = default;
+    static void RegisterClass();
+
+protected:
+    const wchar_t* ClassName() const override;
+    DWORD Style() const override { return WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL; }
+    DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
+    void OnCreated() override;
+    LRESULT WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) override;
+    LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace taverel::forms

@@ -1,0 +1,32 @@
+#include "forms/units.h"
+
+#include <cmath>
+
+namespace taverel::forms {
+
+Dpi ScreenDpi() {
+    Dpi dpi;
+    if (HDC screen = GetDC(nullptr)) {
+        dpi.x = GetDeviceCaps(screen, LOGPIXELSX);
+        dpi.y = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi;
+}
+
+int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+RECT TwipsToPixels(const TwipsRect& twips, Dpi dpi) {
+    const int left = TwipsToPixels(twips.left, dpi.x);
+    const int top = TwipsToPixels(twips.top, dpi.y);
+    return RECT{left, top, left + TwipsToPixels(twips.width, dpi.x),
+                top + TwipsToPixels(twips.height, dpi.y)};
+}
+
+int PointsToFontHeight(double points, int dpi_y) {
+    return -static_cast<int>(std::lround(points * dpi_y / 72.0));
+}
+
+}  // namespace taverel::forms
