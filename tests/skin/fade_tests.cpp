@@ -1,0 +1,241 @@
+// The push button's state table, row by row. Fade ticks are driven by
+// sending WM_TIMER, so no test waits for the clock.
+#include "skin/attach.h"
+#include "skin/engine_state.h"
+#include "skin/fade.h"
+#include "skin/properties.h"
+#include "tests/skin/skin_test_windows.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace taverel::skin {
+namespace {
+
+using testing::CreateChild;
+using testing::CreateTestForm;
+using testing::Recorder;
+using testing::StatePixel;
+using testing::WindowPixel;
+
+class FadeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetCursorPos(5, 5);  // away from every test window
+        form_ = CreateTestForm(300, 200, 260, 120);
+        button_ = CreateChild(form_, L"ThunderRT6CommandButton", L"开始计算", 0, 20, 20, 100, 28);
+        other_ = CreateChild(form_, L"ThunderRT6CommandButton", L"other", 0, 140, 20, 100, 28);
+        SetFocus(other_);
+        ASSERT_EQ(1, AttachSkin(form_));
+        taverel::testing::PumpMessages();
+        StopFadeTimer(button_);
+    }
+    void TearDown() override {
+        ReleaseCapture();
+        DetachSkin(form_);
+        DestroyWindow(form_);
+        EXPECT_EQ(0, SkinnedWindowCount());
+    }
+
+    INT_PTR Prop(const wchar_t* name) const { return GetSkinProp(button_, name); }
+
+    // Ticks until the timer stops; returns the level each blend ran at.
+    std::vector<int> RunFade(int limit = 1000) {
+        std::vector<int> levels;
+        while (Prop(prop::TimerId) != 0 && static_cast<int>(levels.size()) < limit) {
+            levels.push_back(static_cast<int>(Prop(prop::AlphaLevel)));
+            SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
+        }
+        return levels;
+    }
+
+    bool ShowsState(int state) const {
+        for (int y = 3; y < 25; y += 4) {
+            for (int x = 3; x < 97; x += 4) {
+                if (WindowPixel(button_, x, y) != StatePixel(button_, state, x, y))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    void Enter() { SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)); }
+
+    HWND form_ = nullptr;
+    HWND button_ = nullptr;
+    HWND other_ = nullptr;
+};
+
+void ExpectLevels(const std::vector<int>& levels, int start) {
+    ASSERT_FALSE(levels.empty());
+    EXPECT_EQ(start, levels.front());
+    EXPECT_EQ(255, levels.back());
+    for (size_t i = 1; i < levels.size(); ++i)
+        ASSERT_EQ(levels[i - 1] + FadeStep, levels[i]) << "tick " << i;
+}
+
+TEST_F(FadeTest, HoverFadeTakes86BlendsAndEndsOnTheHoverImage) {
+    Enter();
+    EXPECT_EQ(1, Prop(prop::MouseFlag));
+    EXPECT_EQ(Hover, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_EQ(static_cast<INT_PTR>(FadeTimerId), Prop(prop::TimerId));
+
+    const std::vector<int> levels = RunFade();
+    EXPECT_EQ(86u, levels.size());
+    ExpectLevels(levels, 0);
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_TRUE(ShowsState(Hover));
+}
+
+TEST_F(FadeTest, MovesInsideTheButtonChangeNothing) {
+    Enter();
+    RunFade();
+    RECT r{};
+    GetWindowRect(button_, &r);
+    SetCursorPos(r.left + 10, r.top + 10);
+    SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(11, 10));
+    EXPECT_EQ(1, Prop(prop::MouseFlag));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+}
+
+TEST_F(FadeTest, PressShowsPressedAtOnceAndReleaseFadesFrom60) {
+    Enter();
+    SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
+    SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(Pressed, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_TRUE(ShowsState(Pressed));
+
+    // Dragged off while captured (the pointer is far away): the pressed
+    // image is shown completely again.
+    SendMessageW(button_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(500, 500));
+    EXPECT_EQ(255, Prop(prop::AlphaLevel));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    EXPECT_EQ(Pressed, Prop(prop::OldState));
+
+    SendMessageW(button_, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(0, Prop(prop::MouseFlag));
+    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(60, Prop(prop::AlphaLevel));
+    const std::vector<int> levels = RunFade();
+    EXPECT_EQ(66u, levels.size());
+    ExpectLevels(levels, 60);
+    EXPECT_TRUE(ShowsState(Normal));
+}
+
+TEST_F(FadeTest, LeaveBlendsHoverAt140ThenFadesToNormal) {
+    RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(ShowsState(Normal));
+    // A pixel where the two images differ shows the 140/255 mix.
+    int px = -1;
+    int py = 14;
+    for (int x = 3; x < 97 && px < 0; ++x) {
+        if (StatePixel(button_, Normal, x, py) != StatePixel(button_, Hover, x, py))
+            px = x;
+    }
+    ASSERT_GE(px, 0);
+    const COLORREF normal = StatePixel(button_, Normal, px, py);
+    const COLORREF hover = StatePixel(button_, Hover, px, py);
+
+    SetSkinProp(button_, prop::MouseFlag, 1);
+    SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(0, Prop(prop::MouseFlag));
+    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_NE(0, Prop(prop::TimerId));
+    const COLORREF shown = WindowPixel(button_, px, py);
+    auto mix = [](int h, int n) { return (h * 140 + n * 115) / 255; };
+    EXPECT_NEAR(mix(GetRValue(hover), GetRValue(normal)), GetRValue(shown), 2);
+    EXPECT_NEAR(mix(GetGValue(hover), GetGValue(normal)), GetGValue(shown), 2);
+    EXPECT_NEAR(mix(GetBValue(hover), GetBValue(normal)), GetBValue(shown), 2);
+
+    const std::vector<int> levels = RunFade();
+    EXPECT_EQ(86u, levels.size());
+    EXPECT_TRUE(ShowsState(Normal));
+}
+
+TEST_F(FadeTest, SpaceBarPressesAndReleasesOtherKeysOnlyForward) {
+    SetFocus(button_);
+    StopFadeTimer(button_);
+    const INT_PTR level = Prop(prop::AlphaLevel);
+    Recorder::Instance().Clear();
+    SendMessageW(button_, WM_KEYDOWN, 'A', 0x1E0001);
+    SendMessageW(button_, WM_KEYDOWN, VK_RETURN, 0x1C0001);
+    SendMessageW(button_, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001));
+    EXPECT_EQ(2u, Recorder::Instance().Of(button_, WM_KEYDOWN).size());
+    EXPECT_EQ(1u, Recorder::Instance().Of(button_, WM_KEYUP).size());
+    EXPECT_EQ(level, Prop(prop::AlphaLevel));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+
+    SendMessageW(button_, WM_KEYDOWN, VK_SPACE, 0x390001);
+    EXPECT_EQ(Pressed, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    EXPECT_TRUE(ShowsState(Pressed));
+
+    SetSkinProp(button_, prop::MouseFlag, 1);
+    SendMessageW(button_, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
+    EXPECT_EQ(0, Prop(prop::MouseFlag));
+    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(86u, RunFade().size());
+}
+
+TEST_F(FadeTest, FocusRestartsTheFadeOfTheSameState) {
+    SetSkinProp(button_, prop::OldState, Hover);
+    SetSkinProp(button_, prop::AlphaLevel, 99);
+    SetFocus(button_);
+    EXPECT_EQ(Hover, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_NE(0, Prop(prop::TimerId));
+    // The button losing the focus does the same.
+    StopFadeTimer(button_);
+    SetFocus(other_);
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EXPECT_NE(0, Prop(prop::TimerId));
+}
+
+TEST_F(FadeTest, EnableSetsTheStateAndKeepsTheLevel) {
+    SetSkinProp(button_, prop::AlphaLevel, 0);
+    EnableWindow(button_, FALSE);
+    EXPECT_EQ(Disabled, Prop(prop::OldState));
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    EnableWindow(button_, TRUE);
+    EXPECT_EQ(Normal, Prop(prop::OldState));
+}
+
+TEST_F(FadeTest, TimerWithoutRunningFadeStillBlendsAndSteps) {
+    ASSERT_EQ(0, Prop(prop::TimerId));
+    SetSkinProp(button_, prop::AlphaLevel, 30);
+    SendMessageW(button_, WM_TIMER, 99, 0);
+    EXPECT_EQ(33, Prop(prop::AlphaLevel));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+    // Above 255 the level wraps to 0 and the (absent) timer stays stopped.
+    SetSkinProp(button_, prop::AlphaLevel, 254);
+    SendMessageW(button_, WM_TIMER, 99, 0);
+    EXPECT_EQ(0, Prop(prop::AlphaLevel));
+}
+
+TEST_F(FadeTest, TimerStartsOnceAndStopsCleanly) {
+    EXPECT_EQ(FadeTimerId, StartFadeTimer(button_));
+    EXPECT_EQ(0u, StartFadeTimer(button_));
+    EXPECT_TRUE(StopFadeTimer(button_));
+    EXPECT_FALSE(StopFadeTimer(button_));
+    EXPECT_EQ(0, Prop(prop::TimerId));
+}
+
+// The fallback's notice arriving is checked with real input.
+TEST_F(FadeTest, LeaveRequestGoesWhereTheProbeSays) {
+    OverrideTrackMouseEventAvailable(false);
+    EXPECT_EQ(platform::LeaveNoticeService::Comctl32, RequestMouseLeave(other_));
+    OverrideTrackMouseEventAvailable(true);
+    EXPECT_EQ(platform::LeaveNoticeService::User32, RequestMouseLeave(other_));
+}
+
+}  // namespace
+}  // namespace taverel::skin

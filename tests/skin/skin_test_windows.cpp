@@ -1,0 +1,138 @@
+#include "tests/skin/skin_test_windows.h"
+
+#include "skin/properties.h"
+
+#include <cstdio>
+
+namespace taverel::skin::testing {
+
+namespace {
+
+WNDPROC real_button = nullptr;
+WNDPROC real_edit = nullptr;
+
+LRESULT CALLBACK RecordingButtonProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    return Recorder::Instance().Record(real_button, w, m, wp, lp);
+}
+LRESULT CALLBACK RecordingEditProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    return Recorder::Instance().Record(real_edit, w, m, wp, lp);
+}
+LRESULT CALLBACK RecordingPlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    return Recorder::Instance().Record(DefWindowProcW, w, m, wp, lp);
+}
+
+void RegisterLike(const wchar_t* base, const wchar_t* name, WNDPROC procedure, WNDPROC* real) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (base) {
+        GetClassInfoExW(nullptr, base, &wc);
+        *real = wc.lpfnWndProc;
+    } else {
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.style = CS_DBLCLKS;
+    }
+    wc.cbSize = sizeof(wc);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = name;
+    wc.lpfnWndProc = procedure;
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Recorder& Recorder::Instance() {
+    static Recorder recorder;
+    return recorder;
+}
+
+std::vector<Recorded> Recorder::Of(HWND window, UINT message) const {
+    std::vector<Recorded> out;
+    for (const Recorded& r : records_) {
+        if (r.window == window && r.message == message)
+            out.push_back(r);
+    }
+    return out;
+}
+
+LRESULT Recorder::Record(WNDPROC real, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    records_.push_back({window, message, wparam, lparam});
+    if (message == WM_DESTROY && on_destroy)
+        on_destroy(window);
+    if (canned_ && message == canned_message_)
+        return canned_result_;
+    return CallWindowProcW(real, window, message, wparam, lparam);
+}
+
+void RegisterTestClasses() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    WNDPROC unused = nullptr;
+    RegisterLike(nullptr, L"ThunderRT6FormDC", RecordingPlainProc, &unused);
+    RegisterLike(nullptr, L"ThunderRT6Frame", RecordingPlainProc, &unused);
+    RegisterLike(L"BUTTON", L"ThunderRT6CommandButton", RecordingButtonProc, &real_button);
+    RegisterLike(L"BUTTON", L"ThunderRT6OptionButton", RecordingButtonProc, &real_button);
+    RegisterLike(L"BUTTON", L"ThunderRT6CheckBox", RecordingButtonProc, &real_button);
+    RegisterLike(L"EDIT", L"ThunderRT6TextBox", RecordingEditProc, &real_edit);
+}
+
+HWND CreateTestForm(int x, int y, int width, int height) {
+    RegisterTestClasses();
+    RECT r{0, 0, width, height};
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
+    AdjustWindowRect(&r, style, FALSE);
+    return CreateWindowExW(0, L"ThunderRT6FormDC", L"Skin test form", style, x, y, r.right - r.left,
+                           r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+HWND CreateChild(HWND parent, const wchar_t* class_name, const wchar_t* text, DWORD style, int x,
+                 int y, int width, int height) {
+    RegisterTestClasses();
+    return CreateWindowExW(0, class_name, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+MainLikeTree CreateMainLikeTree(int x, int y) {
+    MainLikeTree t{};
+    t.form = CreateTestForm(x, y, 360, 200);
+    t.calculate =
+        CreateChild(t.form, L"ThunderRT6CommandButton", L"开始计算", WS_TABSTOP, 20, 150, 90, 25);
+    t.explain = CreateChild(t.form, L"ThunderRT6CommandButton", L"计算公式说明", WS_TABSTOP, 130,
+                            150, 110, 25);
+    t.frame = CreateChild(t.form, L"ThunderRT6Frame", L"", 0, 20, 80, 300, 60);
+    t.option1 = CreateChild(t.frame, L"ThunderRT6OptionButton", L"旧算法", BS_AUTORADIOBUTTON, 10,
+                            20, 100, 20);
+    t.option2 = CreateChild(t.frame, L"ThunderRT6OptionButton", L"新算法", BS_AUTORADIOBUTTON, 150,
+                            20, 100, 20);
+    t.text1 = CreateChild(t.form, L"ThunderRT6TextBox", L"4", WS_BORDER, 20, 20, 120, 22);
+    t.text2 = CreateChild(t.form, L"ThunderRT6TextBox", L"", WS_BORDER, 180, 20, 120, 22);
+    return t;
+}
+
+std::string Dump(const std::vector<Recorded>& records) {
+    std::string out;
+    char line[128];
+    for (const Recorded& r : records) {
+        std::snprintf(line, sizeof(line), "  {hwnd %p, msg 0x%04X, wParam 0x%llX, lParam 0x%llX}\n",
+                      static_cast<void*>(r.window), r.message,
+                      static_cast<unsigned long long>(r.wparam),
+                      static_cast<unsigned long long>(r.lparam));
+        out += line;
+    }
+    return out.empty() ? std::string("  (none)\n") : out;
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+COLORREF StatePixel(HWND window, int state, int x, int y) {
+    return GetPixel(reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(state))), x, y);
+}
+
+}  // namespace taverel::skin::testing

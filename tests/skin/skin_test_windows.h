@@ -1,0 +1,82 @@
+// Test windows named like the classes the skin recognises, each with a
+// recording procedure underneath the skin: it records every message it gets
+// and, for one chosen message, returns a chosen value instead of running the
+// real control procedure.
+#pragma once
+
+#include "platform/win.h"
+
+#include <string>
+#include <vector>
+
+namespace taverel::skin::testing {
+
+struct Recorded {
+    HWND window;
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+
+class Recorder {
+public:
+    static Recorder& Instance();
+    void Clear() { records_.clear(); }
+    // For `message` the recording procedure returns `result` without running
+    // the control's own procedure.
+    void Answer(UINT message, LRESULT result) {
+        canned_message_ = message;
+        canned_result_ = result;
+        canned_ = true;
+    }
+    void StopAnswering() { canned_ = false; }
+    // Records of one message to one window, in order.
+    std::vector<Recorded> Of(HWND window, UINT message) const;
+    const std::vector<Recorded>& All() const { return records_; }
+
+    // Set by the test, run inside the recording procedure on WM_DESTROY.
+    void (*on_destroy)(HWND window) = nullptr;
+
+    LRESULT Record(WNDPROC real, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+private:
+    std::vector<Recorded> records_;
+    bool canned_ = false;
+    UINT canned_message_ = 0;
+    LRESULT canned_result_ = 0;
+};
+
+// Registers (once) "ThunderRT6FormDC", "ThunderRT6CommandButton",
+// "ThunderRT6OptionButton", "ThunderRT6TextBox", "ThunderRT6Frame",
+// "ThunderRT6CheckBox", all recording. Buttons superclass BUTTON, the text box
+// EDIT, the rest DefWindowProc.
+void RegisterTestClasses();
+
+// A visible top-level test form at (x, y) with the given client size.
+HWND CreateTestForm(int x, int y, int width, int height);
+HWND CreateChild(HWND parent, const wchar_t* class_name, const wchar_t* text, DWORD style, int x,
+                 int y, int width, int height);
+
+// A form like the calculator's main window: two command buttons, a frame with
+// two option buttons, two text boxes: eight windows in all.
+struct MainLikeTree {
+    HWND form;
+    HWND calculate;
+    HWND explain;
+    HWND frame;
+    HWND option1;
+    HWND option2;
+    HWND text1;
+    HWND text2;
+};
+MainLikeTree CreateMainLikeTree(int x, int y);
+
+// Readable dump of a sequence of records.
+std::string Dump(const std::vector<Recorded>& records);
+
+// Pixel of a window's whole-window DC.
+COLORREF WindowPixel(HWND window, int x, int y);
+// Pixel of a push button's state image n.
+COLORREF StatePixel(HWND window, int state, int x, int y);
+
+}  // namespace taverel::skin::testing
