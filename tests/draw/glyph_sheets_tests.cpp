@@ -69,12 +69,6 @@ TEST(GlyphSheetData, KeyColourSitsExactlyWhereThePicturesAreSeeThrough) {
     EXPECT_EQ(CountDataPixels(GlyphSheet::CheckGlyph, 0, 0, 18, 24, false), 2 * (26 + 49 + 21));
 }
 
-TEST(GlyphSheetData, OutsideASheetIsSeeThrough) {
-    EXPECT_EQ(GlyphSheetPixel(GlyphSheet::ButtonFace, 7, 0), TransparentKey);
-    EXPECT_EQ(GlyphSheetPixel(GlyphSheet::ButtonFace, 0, 84), TransparentKey);
-    EXPECT_EQ(GlyphSheetPixel(GlyphSheet::HeaderItem, -1, 0), TransparentKey);
-}
-
 class GlyphSheets : public ::testing::Test {
 protected:
     void SetUp() override { BuildGlyphSheets(); }
