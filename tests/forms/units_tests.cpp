@@ -1,0 +1,37 @@
+#include "forms/units.h"
+
+#include <gtest/gtest.h>
+
+namespace taverel::forms {
+namespace {
+
+TEST(TwipsTest, FifteenTwipsPerPixelAt96Dpi) {
+    EXPECT_EQ(TwipsToPixels(120, 96), 8);
+    EXPECT_EQ(TwipsToPixels(1695, 96), 113);
+    EXPECT_EQ(TwipsToPixels(5175, 96), 345);
+    const RECT box = TwipsToPixels(TwipsRect{2040, 360, 2175, 495}, Dpi{96, 96});
+    EXPECT_EQ(box.left, 136);
+    EXPECT_EQ(box.top, 24);
+    EXPECT_EQ(box.right, 136 + 145);
+    EXPECT_EQ(box.bottom, 24 + 33);
+}
+
+TEST(TwipsTest, FollowsTheDpiOfEachAxisAndRoundsToNearest) {
+    // 1695 twips at 120 DPI are 141.25 pixels; 855 at 144 DPI are 85.5.
+    EXPECT_EQ(TwipsToPixels(1695, 120), 141);
+    EXPECT_EQ(TwipsToPixels(855, 144), 86);
+    const RECT box = TwipsToPixels(TwipsRect{1440, 1440, 1440, 720}, Dpi{96, 192});
+    EXPECT_EQ(box.left, 96);
+    EXPECT_EQ(box.top, 192);
+    EXPECT_EQ(box.bottom - box.top, 96);
+}
+
+TEST(FontHeightTest, PointsBecomeCharacterHeightsInPixels) {
+    EXPECT_EQ(PointsToFontHeight(9, 96), -12);
+    EXPECT_EQ(PointsToFontHeight(18, 96), -24);
+    EXPECT_EQ(PointsToFontHeight(21.75, 96), -29);
+    EXPECT_EQ(PointsToFontHeight(9, 144), -18);
+}
+
+}  // namespace
+}  // namespace taverel::forms
