@@ -1,0 +1,147 @@
+// The skin on the calculator's real main window.
+#include "app/ui/form1.h"
+#include "skin/attach.h"
+#include "skin/control_kind.h"
+#include "skin/draw/glyph_sheets.h"
+#include "skin/engine_state.h"
+#include "skin/properties.h"
+#include "tests/skin/skin_test_windows.h"
+#include "tests/support/gdi_headroom.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+namespace taverel::skin {
+namespace {
+
+using taverel::testing::MeasureGdiHeadroom;
+using taverel::testing::PumpMessages;
+using taverel::testing::PumpUntil;
+using testing::StatePixel;
+using testing::WindowPixel;
+
+class NoStarter : public app::ProgramStarter {
+public:
+    void Start(const std::wstring&, const std::wstring&) override {}
+};
+
+void MovePointerTo(int x, int y) {
+    const int sw = GetSystemMetrics(SM_CXSCREEN);
+    const int sh = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + sw / 2) / sw;
+    input.mi.dy = (y * 65536 + sh / 2) / sh;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+bool ShowsState(HWND button, int state) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    for (int y = 3; y < r.bottom - r.top - 3; y += 3) {
+        for (int x = 3; x < r.right - r.left - 3; x += 3) {
+            if (WindowPixel(button, x, y) != StatePixel(button, state, x, y))
+                return false;
+        }
+    }
+    return true;
+}
+
+TEST(Form1Skin, LoadSkinsEightWindowsAndUnloadGivesThemBack) {
+    NoStarter starter;
+    {
+        app::Form1 form(starter, nullptr);
+        form.Show();
+        PumpMessages();
+        EXPECT_EQ(8, SkinnedWindowCount());
+        EXPECT_TRUE(IsSkinned(form.Window()));
+        EXPECT_TRUE(IsSkinned(form.Command2.Window()));
+        EXPECT_EQ(ControlKind::PushButton, GetControlKind(form.Command2.Window()));
+        EXPECT_TRUE(IsSkinned(form.Option1.Window()));
+        EXPECT_TRUE(IsSkinned(form.Text1.Window()));
+        EXPECT_TRUE(IsSkinned(form.Frame1.Window()));
+        form.Close();
+        EXPECT_EQ(0, SkinnedWindowCount());
+        EXPECT_FALSE(GlyphSheetsBuilt());
+    }
+}
+
+TEST(Form1Skin, PointerOnStartButtonShowsHoverThenLeaves) {
+    NoStarter starter;
+    MovePointerTo(2, 2);
+    app::Form1 form(starter, nullptr);
+    form.Show();
+    PumpMessages();
+    const HWND button = form.Command2.Window();
+    ASSERT_EQ(std::wstring(L"开始计算"), form.Command2.Text());
+
+    RECT r{};
+    GetWindowRect(button, &r);
+    MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
+    EXPECT_EQ(Hover, GetSkinProp(button, prop::OldState));
+    EXPECT_TRUE(ShowsState(button, Hover));
+
+    MovePointerTo(2, 2);
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
+    EXPECT_TRUE(ShowsState(button, Normal));
+    form.Close();
+}
+
+// The input-error message box is skinned once activation passes to it.
+HWND seen_box = nullptr;
+bool box_skinned = false;
+void CALLBACK InspectMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"输入错误");
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    seen_box = box;
+    box_skinned = IsSkinned(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(Form1Skin, InputErrorMessageBoxIsSkinnedAndGivesItselfBack) {
+    NoStarter starter;
+    app::Form1 form(starter, nullptr);
+    form.Show();
+    PumpMessages();
+    form.Text1.SetText(L"abc");
+    seen_box = nullptr;
+    box_skinned = false;
+    SetTimer(nullptr, 0, 50, InspectMessageBox);
+    form.Command2_Click();
+    ASSERT_NE(nullptr, seen_box);
+    EXPECT_TRUE(box_skinned);
+    PumpMessages();
+    EXPECT_EQ(8, SkinnedWindowCount());
+    form.Close();
+    EXPECT_EQ(0, SkinnedWindowCount());
+}
+
+TEST(Form1Skin, ThousandAttachDetachCyclesLeaveNoGdiObjects) {
+    NoStarter starter;
+    app::Form1 form(starter, nullptr);
+    form.Show();
+    PumpMessages();
+    const HWND window = form.Window();
+    ASSERT_EQ(1, DetachSkin(window));
+    ASSERT_EQ(1, AttachSkin(window));
+    ASSERT_EQ(1, DetachSkin(window));
+    const std::size_t before = MeasureGdiHeadroom();
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_EQ(1, AttachSkin(window));
+        ASSERT_EQ(8, SkinnedWindowCount());
+        ASSERT_EQ(1, DetachSkin(window));
+    }
+    EXPECT_EQ(before, MeasureGdiHeadroom());
+    ASSERT_EQ(1, AttachSkin(window));
+    form.Close();
+    EXPECT_EQ(0, SkinnedWindowCount());
+}
+
+}  // namespace
+}  // namespace taverel::skin
