@@ -114,6 +114,19 @@ TEST_F(SlicedImage, ZeroOrNegativeSizesDrawNothingAndReturnZero) {
         CountPixels(dst.dc(), 0, 0, 20, 30, [](int, int, COLORREF c) { return c != Sentinel; }), 0);
 }
 
+TEST_F(SlicedImage, ABoxSmallerThanItsMarginsStaysInsideTheBox) {
+    // The edge and centre extents turn negative; whatever the platform makes
+    // of them, it happens on the canvas, never around the box.
+    MemoryCanvas dst = FilledCanvas(12, 12);
+    EXPECT_NE(DrawSlicedImage(dst.dc(), 4, 4, 4, 4, ButtonFaceSheet(), 0, 0, 7, 21, 3, 3, 3, 3), 0);
+    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 12, 12,
+                          [](int x, int y, COLORREF c) {
+                              const bool inside = x >= 4 && x < 8 && y >= 4 && y < 8;
+                              return !inside && c != Sentinel;
+                          }),
+              0);
+}
+
 TEST_F(SlicedImage, AllMarginsZeroIsOnePlainStretch) {
     // Header strip 1 (3 x 20) onto 9 x 40: each pixel becomes a 3 x 2 block.
     MemoryCanvas dst = FilledCanvas(9, 40);
