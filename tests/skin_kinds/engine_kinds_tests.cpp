@@ -1,0 +1,96 @@
+// The painters and tracking of these kinds inside the whole engine: the
+// drop-down list skinned when it first asks for its colours, and the refresh
+// of every toggle after a release anywhere in the tree.
+#include "skin/attach.h"
+#include "skin/draw/colours.h"
+#include "skin/properties.h"
+#include "tests/skin_kinds/kinds_fixture.h"
+#include "tests/support/message_pump.h"
+
+namespace taverel::testing {
+namespace {
+
+class EngineKindsTest : public KindsTest {
+protected:
+    void SetUp() override {
+        KindsTest::SetUp();
+        form_ = CreateWindowExW(0, PlainClass(L"ThunderRT6FormDC"), L"form",
+                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(form_, nullptr);
+    }
+    void TearDown() override {
+        skin::DetachSkin(form_);
+        DestroyWindow(form_);
+        PumpMessages();
+        KindsTest::TearDown();
+    }
+    HWND Child(const wchar_t* class_name, DWORD style, int x, int y, int width, int height) {
+        return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_VISIBLE | style, x, y, width,
+                               height, form_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    HWND form_ = nullptr;
+};
+
+const wchar_t* CheckBoxClass() {
+    Superclass(L"BUTTON", L"ThunderRT6OptionButton");
+    return Superclass(L"BUTTON", L"ThunderRT6CheckBox");
+}
+
+TEST_F(EngineKindsTest, DropDownListIsSkinnedWhenItFirstAsksForColours) {
+    HWND combo = Child(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 150, 200);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"two"));
+    ASSERT_EQ(skin::AttachSkin(form_), 1);
+    PumpMessages();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    ASSERT_NE(info.hwndList, nullptr);
+    EXPECT_FALSE(skin::IsSkinned(info.hwndList));
+
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpUntil([&] { return skin::IsSkinned(info.hwndList); }, 2000);
+    EXPECT_TRUE(skin::IsSkinned(info.hwndList));
+    RedrawWindow(info.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(WindowPixel(info.hwndList, 0, 0), skin::BorderColour);
+    EXPECT_EQ(WindowPixel(info.hwndList, 1, 1), skin::White);
+    // While it is down the combo's button shows Pressed.
+    EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), skin::Pressed);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpMessages();
+}
+
+TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
+    HWND button = Child(L"BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24);
+    HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
+    HWND option = Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 10, 80, 120, 17);
+    ASSERT_EQ(skin::AttachSkin(form_), 1);
+    PumpMessages();
+    const int cx = GetSystemMetrics(SM_CXMENUCHECK);
+    skin::SetSkinProp(box, skin::prop::OldState, skin::Hover);
+    skin::SetSkinProp(option, skin::prop::OldState, skin::Pressed);
+    FillWindowBox(box, 0, 0, cx, 17);
+    FillWindowBox(option, 0, 0, cx, 17);
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
+    EXPECT_EQ(skin::GetSkinProp(option, skin::prop::OldState), skin::Normal);
+    EXPECT_NE(WindowPixel(box, cx / 2, 8), Marker);
+    EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
+}
+
+TEST_F(EngineKindsTest, MouseMessagesReachTheCheckBoxBranch) {
+    HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
+    ASSERT_EQ(skin::AttachSkin(form_), 1);
+    PumpMessages();
+    SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::MouseFlag), 1);
+    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Hover);
+    SendMessageW(box, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::MouseFlag), 0);
+    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
+}
+
+}  // namespace
+}  // namespace taverel::testing

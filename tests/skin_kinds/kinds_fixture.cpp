@@ -1,0 +1,131 @@
+#include "tests/skin_kinds/kinds_fixture.h"
+
+#include "platform/handles.h"
+#include "skin/other_kinds.h"
+#include "tests/support/message_pump.h"
+
+#include <commctrl.h>
+
+#include <set>
+#include <string>
+
+namespace taverel::testing {
+
+namespace {
+
+constexpr const wchar_t* kPreviousProc = L"TestPreviousProc";
+
+LRESULT CALLBACK SkinPaintProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, kPreviousProc));
+    if (message == WM_PAINT)
+        return skin::PaintOtherKinds(previous, window, message, wparam, lparam);
+    if (message == WM_NCPAINT)
+        return skin::OnNcPaint(previous, window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropW(window, kPreviousProc);
+    }
+    return CallWindowProcW(previous, window, message, wparam, lparam);
+}
+
+}  // namespace
+
+const wchar_t* PlainClass(const wchar_t* name) {
+    static std::set<std::wstring> registered;
+    if (registered.insert(name).second) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = name;
+        RegisterClassExW(&wc);
+    }
+    return name;
+}
+
+const wchar_t* Superclass(const wchar_t* base, const wchar_t* name) {
+    static std::set<std::wstring> registered;
+    if (registered.insert(name).second) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        GetClassInfoExW(nullptr, base, &wc);
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.style &= ~CS_GLOBALCLASS;
+        wc.lpszClassName = name;
+        EXPECT_NE(RegisterClassExW(&wc), 0);
+    }
+    return name;
+}
+
+void KindsTest::SetUpTestSuite() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+}
+
+void KindsTest::TearDownTestSuite() {}
+
+void KindsTest::SetUp() {
+    // The engine's last detach releases the sheets; build them afresh.
+    if (!skin::GlyphSheetsBuilt())
+        skin::BuildGlyphSheets();
+    host_ = CreateWindowExW(WS_EX_TOPMOST, PlainClass(L"TaverelKindsHost"), L"kinds",
+                            WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640, 400, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(host_, nullptr);
+    PumpMessages();
+}
+
+void KindsTest::TearDown() {
+    DestroyWindow(host_);
+    PumpMessages();
+}
+
+HWND KindsTest::CreateChild(const wchar_t* class_name, DWORD extra_style, int x, int y, int width,
+                            int height, DWORD ex_style, const wchar_t* text) {
+    HWND child =
+        CreateWindowExW(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | extra_style, x, y,
+                        width, height, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    EXPECT_NE(child, nullptr) << "class "
+                              << std::string(class_name, class_name + wcslen(class_name));
+    UpdateWindow(child);
+    PumpMessages();
+    return child;
+}
+
+void KindsTest::RouteSkinPaint(HWND window) {
+    const LONG_PTR previous =
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinPaintProc));
+    SetPropW(window, kPreviousProc, reinterpret_cast<HANDLE>(previous));
+}
+
+void KindsTest::Repaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    platform::WindowDc dc = platform::WindowDc::Whole(window);
+    return GetPixel(dc.get(), x, y);
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+    platform::WindowDc dc = platform::WindowDc::Client(window);
+    return GetPixel(dc.get(), x, y);
+}
+
+void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour) {
+    platform::WindowDc dc = platform::WindowDc::Whole(window);
+    platform::Brush brush(CreateSolidBrush(colour));
+    const RECT box{x, y, x + width, y + height};
+    FillRect(dc.get(), &box, brush.get());
+}
+
+COLORREF SheetPixel(skin::GlyphSheet sheet, int x, int y) {
+    return skin::GlyphSheetPixel(sheet, x, y);
+}
+
+}  // namespace taverel::testing

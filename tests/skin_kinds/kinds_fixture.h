@@ -1,0 +1,53 @@
+// A visible host window for the painters of the non-push-button kinds, with
+// helpers to create controls on it, to route their paint messages through
+// the skin's paint handlers without the whole engine, and to read pixels
+// back from their window DCs.
+#pragma once
+
+#include "platform/win.h"
+#include "skin/draw/glyph_sheets.h"
+
+#include <gtest/gtest.h>
+
+namespace taverel::testing {
+
+// Appears in no glyph sheet and in none of the skin's colours.
+constexpr COLORREF Marker = 0x00030201;
+
+class KindsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND host() const { return host_; }
+    // A visible child of the host; `extra_style` adds to WS_CHILD | WS_VISIBLE.
+    HWND CreateChild(const wchar_t* class_name, DWORD extra_style, int x, int y, int width,
+                     int height, DWORD ex_style = 0, const wchar_t* text = L"");
+    // Sends WM_PAINT and WM_NCPAINT of `window` through the skin's paint
+    // handlers, as the engine's window procedure would.
+    static void RouteSkinPaint(HWND window);
+    // Repaints the window now (frame and client), through whatever procedure it has.
+    static void Repaint(HWND window);
+
+private:
+    HWND host_ = nullptr;
+};
+
+// Pixels of the whole-window DC and of the client DC.
+COLORREF WindowPixel(HWND window, int x, int y);
+COLORREF ClientPixel(HWND window, int x, int y);
+// Fills the box of the whole-window DC with `colour`, so that what a
+// painter leaves alone shows.
+void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour = Marker);
+
+COLORREF SheetPixel(skin::GlyphSheet sheet, int x, int y);
+
+// A window class registered once per process: DefWindowProc, white background.
+const wchar_t* PlainClass(const wchar_t* name);
+// A class of this process under `name` with the procedure of the platform's
+// class `base`, registered once.
+const wchar_t* Superclass(const wchar_t* base, const wchar_t* name);
+
+}  // namespace taverel::testing
