@@ -1,0 +1,274 @@
+// The main window driven through its real windows: typing, Enter, the
+// algorithms, the error message, focus and keyboard order, the layout and
+// the colours of its texts.
+#include "app/ui/form1.h"
+#include "tests/app/message_box_watch.h"
+#include "tests/app/recording_starter.h"
+#include "tests/support/gdi_headroom.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace taverel::app::testing {
+namespace {
+
+using taverel::testing::PumpMessages;
+
+void Type(HWND window, const std::wstring& text) {
+    for (wchar_t c : text)
+        SendMessageW(window, WM_CHAR, c, 1);
+}
+
+void ClickAt(HWND window, int x, int y) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void PressTab(bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.Show();
+        PumpMessages();
+    }
+    RecordingStarter starter;
+    Form1 form{starter, nullptr};
+};
+
+TEST_F(Form1Test, StartsWithTheNewAlgorithmEmptyBoxesAndFocusOnStart) {
+    EXPECT_TRUE(form.Option2.Value());
+    EXPECT_FALSE(form.Option1.Value());
+    EXPECT_EQ(form.Text1.Text(), L"");
+    EXPECT_EQ(form.Text2.Text(), L"");
+    EXPECT_EQ(GetFocus(), form.Command2.Window());
+    wchar_t caption[64] = {};
+    GetWindowTextW(form.Window(), caption, 64);
+    EXPECT_STREQ(caption, L"Taverel    Morvane专用版");
+}
+
+TEST_F(Form1Test, EnterInTheSizeBoxCalculatesAndTheAlgorithmsAlternate) {
+    form.Text1.SetFocus();
+    Type(form.Text1.Window(), L"4\r");
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+    EXPECT_EQ(form.Fields().CylinderCount, 523);
+    EXPECT_EQ(form.Text1.Text(), L"4");  // Enter was passed on, not inserted
+
+    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"4102");
+    SendMessageW(form.Option2.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+}
+
+TEST_F(Form1Test, SwitchingAlgorithmsWithAnEmptySizeBoxDoesNothing) {
+    MessageBoxWatch boxes;
+    form.Text2.SetText(L"1028");
+    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+    SendMessageW(form.Option2.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"1028");
+    EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(Form1Test, TextThatIsNoNumberIsReportedAndTheSizeBoxEmptied) {
+    form.Text1.SetFocus();
+    Type(form.Text1.Window(), L"4\r");
+    ASSERT_EQ(form.Text2.Text(), L"4103");
+    MessageBoxWatch boxes;
+    ClickAt(form.Text1.Window(), 5, 5);
+    Type(form.Text1.Window(), L"4GB\r");
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, L"请输入纯数字！");
+    EXPECT_EQ(boxes.Seen()[0].caption, L"输入错误");
+    EXPECT_TRUE(boxes.Seen()[0].exclamation_icon);
+    EXPECT_TRUE(boxes.Seen()[0].has_owner);
+    EXPECT_EQ(form.Text1.Text(), L"");
+    EXPECT_EQ(GetFocus(), form.Text1.Window());
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+
+    // Picking the other algorithm with such text reports it the same way.
+    form.Text1.SetText(L"abc");
+    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(boxes.Seen().size(), 2u);
+    EXPECT_EQ(form.Text1.Text(), L"");
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+}
+
+TEST_F(Form1Test, ANumberTooLargeIsReportedAndTheResultKept) {
+    form.Text1.SetText(L"4");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    MessageBoxWatch boxes;
+    form.Text1.SetText(L"1e300");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, L"数值太大，无法计算！");
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+    EXPECT_EQ(form.Text1.Text(), L"1e300");
+}
+
+TEST_F(Form1Test, AClickIntoTheSizeBoxEmptiesIt) {
+    form.Text1.SetText(L"4");
+    ClickAt(form.Text1.Window(), 10, 10);
+    EXPECT_EQ(form.Text1.Text(), L"");
+    EXPECT_EQ(GetFocus(), form.Text1.Window());
+}
+
+TEST_F(Form1Test, TabVisitsTheControlsInTheirOrderBothWays) {
+    const std::vector<HWND> forward{form.Option2.Window(), form.Text1.Window(), form.Text2.Window(),
+                                    form.Command1.Window(), form.Command2.Window()};
+    std::vector<HWND> visited;
+    for (size_t i = 0; i < forward.size(); ++i) {
+        PressTab(false);
+        visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, forward);
+    const std::vector<HWND> backward{form.Command1.Window(), form.Text2.Window(),
+                                     form.Text1.Window(), form.Option2.Window(),
+                                     form.Command2.Window()};
+    visited.clear();
+    for (size_t i = 0; i < backward.size(); ++i) {
+        PressTab(true);
+        visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, backward);
+}
+
+RECT RectIn(HWND window, HWND parent) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+void ExpectBox(HWND window, HWND parent, int left, int top, int width, int height) {
+    const RECT box = RectIn(window, parent);
+    EXPECT_EQ(box.left, left);
+    EXPECT_EQ(box.top, top);
+    EXPECT_EQ(box.right - box.left, width);
+    EXPECT_EQ(box.bottom - box.top, height);
+}
+
+TEST_F(Form1Test, LayoutInPixelsAt96Dpi) {
+    ASSERT_EQ(form.DpiSetting().x, 96);
+    RECT client{};
+    GetClientRect(form.Window(), &client);
+    EXPECT_EQ(client.right, 345);
+    EXPECT_EQ(client.bottom, 176);
+    const HWND frame = form.Frame1.Window();
+    {
+        SCOPED_TRACE("Command1");
+        ExpectBox(form.Command1.Window(), form.Window(), 8, 136, 113, 33);
+    }
+    {
+        SCOPED_TRACE("Frame1");
+        ExpectBox(frame, form.Window(), 8, 8, 329, 121);
+    }
+    {
+        SCOPED_TRACE("Text2");
+        ExpectBox(form.Text2.Window(), frame, 136, 72, 145, 33);
+    }
+    {
+        SCOPED_TRACE("Text1");
+        ExpectBox(form.Text1.Window(), frame, 136, 24, 145, 33);
+    }
+    {
+        SCOPED_TRACE("Option1");
+        ExpectBox(form.Option1.Window(), frame, 8, 24, 57, 17);
+    }
+    {
+        SCOPED_TRACE("Option2");
+        ExpectBox(form.Option2.Window(), frame, 8, 40, 57, 25);
+    }
+    {
+        SCOPED_TRACE("Command2");
+        ExpectBox(form.Command2.Window(), form.Window(), 216, 136, 121, 33);
+    }
+    // Labels keep their place and take the height of a 21.75-point line: 29
+    // pixels with SimSun; the CJK font that stands in for it here is taller.
+    const struct {
+        const forms::Label& label;
+        int left, top;
+    } labels[] = {{form.Label4, 288, 72},
+                  {form.Label3, 8, 72},
+                  {form.Label2, 288, 24},
+                  {form.Label1, 64, 24}};
+    for (const auto& entry : labels) {
+        const RECT box = entry.label.PixelBounds();
+        EXPECT_EQ(box.left, entry.left);
+        EXPECT_EQ(box.top, entry.top);
+        EXPECT_GE(box.bottom - box.top, 29);
+        EXPECT_EQ(box.bottom - box.top,
+                  form.Label4.PixelBounds().bottom - form.Label4.PixelBounds().top);
+    }
+    const LONG_PTR style = GetWindowLongPtrW(form.Window(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+}
+
+int CountPixels(HWND window, const RECT& box, COLORREF colour) {
+    const HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            if (GetPixel(dc, x, y) == colour)
+                ++count;
+        }
+    }
+    ReleaseDC(window, dc);
+    return count;
+}
+
+TEST_F(Form1Test, LabelsAndBoxesShowTheirTextColours) {
+    RedrawWindow(form.Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const HWND frame = form.Frame1.Window();
+    const COLORREF red = 0x000000FF;
+    const COLORREF magenta = 0x00FF00FF;
+    EXPECT_GT(CountPixels(frame, form.Label1.PixelBounds(), magenta), 20);
+    EXPECT_GT(CountPixels(frame, form.Label2.PixelBounds(), magenta), 20);
+    EXPECT_GT(CountPixels(frame, form.Label3.PixelBounds(), red), 20);
+    EXPECT_GT(CountPixels(frame, form.Label4.PixelBounds(), red), 20);
+    EXPECT_EQ(CountPixels(frame, form.Label1.PixelBounds(), red), 0);
+
+    form.Text1.SetText(L"8888");
+    form.Text2.SetText(L"8888");
+    UpdateWindow(form.Text1.Window());
+    UpdateWindow(form.Text2.Window());
+    RECT box{};
+    GetClientRect(form.Text1.Window(), &box);
+    EXPECT_GT(CountPixels(form.Text1.Window(), box, magenta), 10);
+    GetClientRect(form.Text2.Window(), &box);
+    EXPECT_GT(CountPixels(form.Text2.Window(), box, red), 10);
+}
+
+TEST(Form1ResourcesTest, OpeningAndClosingBothWindowsLeaksNoGdiObjects) {
+    RecordingStarter starter;
+    auto cycle = [&] {
+        Form1 form(starter, nullptr);
+        form.Show();
+        form.Command1_Click();
+        UpdateWindow(form.ExplanationWindow()->Window());
+        UpdateWindow(form.Window());
+        PumpMessages();
+    };
+    cycle();
+    const std::size_t before = taverel::testing::MeasureGdiHeadroom();
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    const std::size_t after = taverel::testing::MeasureGdiHeadroom();
+    EXPECT_GE(after + 20, before) << "before " << before << ", after " << after;
+}
+
+}  // namespace
+}  // namespace taverel::app::testing

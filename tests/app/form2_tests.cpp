@@ -1,0 +1,192 @@
+// The explanation window: one at most, made anew after closing; the link's
+// look under the mouse; the browser command; the picture and the colours.
+#include "app/ui/explanation_picture.h"
+#include "app/ui/form1.h"
+#include "app/ui/form2.h"
+#include "tests/app/recording_starter.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace taverel::app::testing {
+namespace {
+
+using taverel::testing::PumpMessages;
+
+int CountExplanationWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lparam) -> BOOL {
+            wchar_t caption[32] = {};
+            GetWindowTextW(window, caption, 32);
+            if (IsWindowVisible(window) && std::wstring(caption) == L"原理说明")
+                ++*reinterpret_cast<int*>(lparam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST(ExplanationWindowTest, OneWindowAtMostMadeAnewAfterClosing) {
+    RecordingStarter starter;
+    Form1 form(starter, nullptr);
+    form.Show();
+    SendMessageW(form.Command1.Window(), BM_CLICK, 0, 0);
+    ASSERT_NE(form.ExplanationWindow(), nullptr);
+    const HWND first = form.ExplanationWindow()->Window();
+    EXPECT_EQ(GetWindow(first, GW_OWNER), nullptr);  // not owned: both stay usable
+    EXPECT_EQ(GetParent(first), nullptr);
+    SendMessageW(form.Command1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(CountExplanationWindows(), 1);
+    EXPECT_EQ(form.ExplanationWindow()->Window(), first);
+
+    SendMessageW(first, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(CountExplanationWindows(), 0);
+    EXPECT_TRUE(form.IsOpen());  // the main window goes on
+
+    SendMessageW(form.Command1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(CountExplanationWindows(), 1);
+    EXPECT_TRUE(form.ExplanationWindow()->IsOpen());
+    EXPECT_TRUE(form.ExplanationWindow()->Label2.FontUnderline());  // fresh state
+}
+
+class Form2Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.Show();
+        UpdateWindow(form.Window());
+        PumpMessages();
+    }
+    POINT LinkPoint() const {
+        const RECT box = form.Label2.PixelBounds();
+        return POINT{box.left + 3, box.top + 3};
+    }
+    RecordingStarter starter;
+    Form2 form{starter, nullptr};
+};
+
+TEST_F(Form2Test, CaptionSizeAndLabels) {
+    wchar_t caption[32] = {};
+    GetWindowTextW(form.Window(), caption, 32);
+    EXPECT_STREQ(caption, L"原理说明");
+    RECT client{};
+    GetClientRect(form.Window(), &client);
+    EXPECT_EQ(client.right, 354);
+    EXPECT_EQ(client.bottom, 232);
+    EXPECT_EQ(form.Label2.Text(), L"http://forum.taverel.example");
+    const RECT link = form.Label2.PixelBounds();
+    EXPECT_EQ(link.left, 176);
+    EXPECT_EQ(link.top, 200);
+    EXPECT_LE(link.right, 354);
+    const RECT notice = form.Label1.PixelBounds();
+    EXPECT_EQ(notice.left, 32);
+    EXPECT_EQ(notice.top, 200);
+    EXPECT_LT(notice.right, link.left);
+}
+
+TEST_F(Form2Test, TheLinkLosesItsUnderlineUnderTheMouseAndGetsItBackBesideIt) {
+    const HWND window = form.Window();
+    EXPECT_TRUE(form.Label2.FontUnderline());
+    EXPECT_EQ(form.Label2.ForeColor(), 0x00FF0000u);
+    const POINT link = LinkPoint();
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(link.x, link.y));
+    EXPECT_FALSE(form.Label2.FontUnderline());
+    EXPECT_EQ(form.Label2.ForeColor(), 0x00FF0000u);
+    // Leaving straight out of the window changes nothing.
+    SendMessageW(window, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(form.Label2.FontUnderline());
+    // Over the notice (a label too) nothing changes either.
+    const RECT notice = form.Label1.PixelBounds();
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(notice.left + 2, notice.top + 2));
+    EXPECT_FALSE(form.Label2.FontUnderline());
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(form.Label2.FontUnderline());
+}
+
+TEST_F(Form2Test, EachClickOnTheLinkStartsTheSystemRundll32Once) {
+    const POINT link = LinkPoint();
+    for (int i = 0; i < 2; ++i) {
+        SendMessageW(form.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(link.x, link.y));
+        SendMessageW(form.Window(), WM_LBUTTONUP, 0, MAKELPARAM(link.x, link.y));
+    }
+    // A click beside the link starts nothing.
+    SendMessageW(form.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(form.Window(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(starter.started.size(), 2u);
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    for (const auto& start : starter.started) {
+        EXPECT_EQ(start.application, std::wstring(system) + L"\\rundll32.exe");
+        EXPECT_EQ(start.command_line,
+                  L"rundll32.exe url.dll,FileProtocolHandler \"http://forum.taverel.example/\"");
+    }
+}
+
+int CountPixels(HWND window, const RECT& box, COLORREF colour) {
+    const HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            if (GetPixel(dc, x, y) == colour)
+                ++count;
+        }
+    }
+    ReleaseDC(window, dc);
+    return count;
+}
+
+TEST_F(Form2Test, LabelsShowGreenAndBlueOverThePicture) {
+    EXPECT_GT(CountPixels(form.Window(), form.Label1.PixelBounds(), 0x00008000), 5);
+    const RECT link = form.Label2.PixelBounds();
+    EXPECT_GT(CountPixels(form.Window(), link, 0x00FF0000), 20);
+    // The underline is a full row of blue at the bottom of the link.
+    const RECT underline_rows{link.left, link.bottom - 3, link.right, link.bottom};
+    const int underlined = CountPixels(form.Window(), underline_rows, 0x00FF0000);
+    EXPECT_GE(underlined, (link.right - link.left) * 9 / 10);
+    form.Label2.SetFontUnderline(false);
+    UpdateWindow(form.Window());
+    EXPECT_LT(CountPixels(form.Window(), underline_rows, 0x00FF0000), underlined / 2);
+}
+
+TEST(ExplanationPictureTest, RulesEdgesAndBackground) {
+    platform::Bitmap picture = DrawExplanationPicture();
+    ASSERT_TRUE(picture);
+    BITMAP info{};
+    GetObjectW(picture.get(), sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 355);
+    EXPECT_EQ(info.bmHeight, 232);
+    EXPECT_EQ(info.bmBitsPixel, 24);
+    platform::MemoryDc dc(CreateCompatibleDC(nullptr));
+    platform::SelectedObject selected(dc.get(), picture.get());
+    for (int y : {kExplanationFirstRuleY, kExplanationSecondRuleY}) {
+        EXPECT_EQ(GetPixel(dc.get(), 11, y), kExplanationBackground) << y;
+        for (int x = 12; x < 354; ++x)
+            ASSERT_EQ(GetPixel(dc.get(), x, y), 0u) << x << "," << y;
+        EXPECT_EQ(GetPixel(dc.get(), 200, y - 1), kExplanationBackground) << y;
+        EXPECT_EQ(GetPixel(dc.get(), 200, y + 1), kExplanationBackground) << y;
+    }
+    for (int x = 0; x < 355; x += 7)
+        EXPECT_LT(GetRValue(GetPixel(dc.get(), x, 231)), 0x80) << x;
+    for (int y = 0; y < 232; y += 7)
+        EXPECT_LT(GetRValue(GetPixel(dc.get(), 354, y)), 0x80) << y;
+    // The strip of the labels is plain background.
+    EXPECT_EQ(GetPixel(dc.get(), 20, 205), kExplanationBackground);
+    // There is text in each band: above the first rule and between the rules.
+    int dark_above = 0, dark_between = 0;
+    for (int y = 0; y < 178; ++y) {
+        for (int x = 12; x < 350; ++x) {
+            if (y == 120 || GetRValue(GetPixel(dc.get(), x, y)) > 0x60)
+                continue;
+            (y < 120 ? dark_above : dark_between)++;
+        }
+    }
+    EXPECT_GT(dark_above, 500);
+    EXPECT_GT(dark_between, 100);
+}
+
+}  // namespace
+}  // namespace taverel::app::testing
