@@ -3,6 +3,7 @@
 
 namespace taverel::calc {
 
+// A group separator of L'\0' means the locale has none (the C locale).
 struct NumberLocale {
     wchar_t decimal_separator = L'.';
     wchar_t group_separator = L',';

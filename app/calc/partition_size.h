@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/calc/number_locale.h"
+#include "app/calc/number_text.h"
 
 #include <string>
 

@@ -1,0 +1,68 @@
+// Reading and writing numbers the way the calculator does: the locale-aware
+// validation test, the locale-free reading of the leading number, and the two
+// ways a result is written. Portable; no window code.
+//
+// Choices the specification leaves open (Part 1.1, "Left to the implementer"):
+// - Blanks are the space, the tab and the line feed (U+0020, U+0009, U+000A):
+//   the characters ParseLeadingNumber drops, so that text IsNumericText trims
+//   always reads the same. Other spaces (U+3000, U+00A0...) are not blanks,
+//   though U+00A0 may serve as a locale's group separator.
+// - Only ASCII digits count. Currency symbols, a trailing sign, a number in
+//   parentheses, a sign before &H/&O, "nan", "inf" and "infinity" are not
+//   numeric.
+// - Text naming a number beyond the double range (1e400, -1e309) is not
+//   numeric, so it gets the input error and never becomes an infinity. A
+//   number too small for a double (1e-400) is numeric and reads as 0 (or the
+//   nearest subnormal).
+// - &H (hexadecimal) and &O (octal) literals, H and O in either case, are
+//   unsigned 64-bit integers converted to double: &H10 is 16, &O17 is 15,
+//   &HFFFFFFFFFFFFFFFF is 18446744073709551615. A literal above 2^64 - 1 is
+//   not numeric.
+#pragma once
+
+#include "app/calc/number_locale.h"
+
+#include <string>
+
+namespace taverel::calc {
+
+// The validation test: the whole text, blanks around it ignored, is one number
+// by the locale's rules (sign, digits with the group separator between digits,
+// the decimal separator, an exponent), or an &H / &O literal. A decimal
+// separator that is a digit, a sign, E, & or a blank counts as "."; a group
+// separator that is such a character or equals the decimal separator, or is
+// L'\0', is none.
+bool IsNumericText(const std::wstring& text, const NumberLocale& locale);
+
+// Reads the number the text begins with, ignoring every blank, with "." as the
+// only decimal separator (locale-free, like VB's Val). Text that begins with no
+// number gives 0. An exponent without digits ("1e", "1e+") is not read. Reading
+// an &H / &O literal stops before a digit that would take it beyond 64 bits.
+// A decimal number beyond the double range gives +/-infinity (IsNumericText
+// rejects such text, so the calculation never sees it).
+double ParseLeadingNumber(const std::wstring& text);
+
+// The general conversion: at most 15 significant digits, rounded to nearest
+// (a tie in the exact binary value goes to the even digit); no group separator;
+// no trailing zeros, no bare separator; the locale's decimal separator; "-"
+// for negatives; 0 and -0 give "0". Magnitudes that round to 1E+15 or more,
+// and non-zero magnitudes that round to less than 0.0001, are written as a
+// mantissa, "E", a sign and at least two exponent digits: 1.026E+15, 1E-05,
+// -2.5E-300. The magnitudes that would round to 1.79769313486232E+308 (beyond
+// the double range, so unreadable) are cut to 1.79769313486231E+308 instead.
+// Infinities and NaN (never produced by the calculation, which
+// checks for faults first) give "Infinity", "-Infinity" and "NaN".
+std::wstring NumberToText(double value, const NumberLocale& locale);
+
+// Rounds to a whole number, halves away from zero, and writes the exact
+// integer value of that double: optional "-" and decimal digits, every digit
+// exact even beyond the 15th (1e300 gives the 301 digits of the double nearest
+// 10^300). A result of zero is "0", never "-0". Non-finite as NumberToText.
+std::wstring FormatWholeNumber(double value);
+
+// IsNumericText's reading of the text: true and the number in `value` when the
+// text is numeric, false otherwise (value untouched). The calculation itself
+// uses ParseLeadingNumber; this serves tests and the fuzz target.
+bool ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value);
+
+}  // namespace taverel::calc
