@@ -17,36 +17,13 @@ namespace {
 using taverel::testing::MeasureGdiHeadroom;
 using taverel::testing::PumpMessages;
 using taverel::testing::PumpUntil;
-using testing::StatePixel;
-using testing::WindowPixel;
+using testing::MovePointerTo;
+using testing::ShowsState;
 
 class NoStarter : public app::ProgramStarter {
 public:
     void Start(const std::wstring&, const std::wstring&) override {}
 };
-
-void MovePointerTo(int x, int y) {
-    const int sw = GetSystemMetrics(SM_CXSCREEN);
-    const int sh = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + sw / 2) / sw;
-    input.mi.dy = (y * 65536 + sh / 2) / sh;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
-
-bool ShowsState(HWND button, int state) {
-    RECT r{};
-    GetWindowRect(button, &r);
-    for (int y = 3; y < r.bottom - r.top - 3; y += 3) {
-        for (int x = 3; x < r.right - r.left - 3; x += 3) {
-            if (WindowPixel(button, x, y) != StatePixel(button, state, x, y))
-                return false;
-        }
-    }
-    return true;
-}
 
 TEST(Form1Skin, LoadSkinsEightWindowsAndUnloadGivesThemBack) {
     NoStarter starter;

@@ -36,7 +36,7 @@ protected:
     }
     void TearDown() override {
         Recorder::Instance().StopAnswering();
-        Recorder::Instance().on_destroy = nullptr;
+        Recorder::Instance().on_message = nullptr;
         DetachSkin(form_);
         DestroyWindow(form_);
         EXPECT_EQ(0, SkinnedWindowCount());
@@ -143,7 +143,9 @@ struct DestroyObservation {
 };
 DestroyObservation observed;
 
-void ObserveDestroy(HWND window) {
+void ObserveDestroy(HWND window, UINT message) {
+    if (message != WM_DESTROY)
+        return;
     observed.seen = true;
     observed.procedure = platform::CurrentWindowProcedure(window);
     observed.style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -160,11 +162,11 @@ TEST_F(RoutingTest, DestroyGivesTheWindowBackBeforeForwarding) {
     const LONG_PTR style = GetSkinProp(button_, prop::OldStyle);
     const int count = SkinnedWindowCount();
     observed = {};
-    Recorder::Instance().on_destroy = ObserveDestroy;
+    Recorder::Instance().on_message = ObserveDestroy;
     Recorder::Instance().Answer(WM_DESTROY, 0x4242);
     EXPECT_EQ(0x4242, SendMessageW(button_, WM_DESTROY, 0, 0));
     Recorder::Instance().StopAnswering();
-    Recorder::Instance().on_destroy = nullptr;
+    Recorder::Instance().on_message = nullptr;
 
     ASSERT_TRUE(observed.seen);
     EXPECT_NE(reinterpret_cast<WNDPROC>(SkinWindowProc), observed.procedure);
@@ -181,6 +183,28 @@ TEST_F(RoutingTest, DestroyingTheFormReleasesTheEngine) {
     DestroyWindow(form_);
     EXPECT_EQ(0, SkinnedWindowCount());
     EXPECT_FALSE(SkinInitialised());
+}
+
+HWND form_to_detach = nullptr;
+void DetachOnRelease(HWND, UINT message) {
+    if (message == WM_LBUTTONUP)
+        DetachSkin(form_to_detach);
+}
+
+// Application code run by a forwarded message may give the window back (a
+// click handler closing the form); the handler must not rebuild its state,
+// start a timer on it, or count it again.
+TEST_F(RoutingTest, WindowGivenBackWhileForwardingKeepsNoSkinState) {
+    SendMessageW(button_, WM_MOUSEMOVE, 0, 0);
+    form_to_detach = form_;
+    Recorder::Instance().on_message = DetachOnRelease;
+    SendMessageW(button_, WM_LBUTTONUP, 0, 0);
+    Recorder::Instance().on_message = nullptr;
+    EXPECT_EQ(0, SkinnedWindowCount());
+    for (const wchar_t* name : {prop::MouseFlag, prop::OldState, prop::AlphaLevel, prop::TimerId})
+        EXPECT_EQ(nullptr, GetPropW(button_, name));
+    // No fade timer was left running on the given-back button.
+    EXPECT_FALSE(KillTimer(button_, 1));
 }
 
 TEST_F(RoutingTest, ListColourMessageSkinsTheNamedListOnce) {

@@ -57,8 +57,8 @@ std::vector<Recorded> Recorder::Of(HWND window, UINT message) const {
 
 LRESULT Recorder::Record(WNDPROC real, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     records_.push_back({window, message, wparam, lparam});
-    if (message == WM_DESTROY && on_destroy)
-        on_destroy(window);
+    if (on_message)
+        on_message(window, message);
     if (canned_ && message == canned_message_)
         return canned_result_;
     return CallWindowProcW(real, window, message, wparam, lparam);
@@ -122,6 +122,30 @@ std::string Dump(const std::vector<Recorded>& records) {
         out += line;
     }
     return out.empty() ? std::string("  (none)\n") : out;
+}
+
+void MovePointerTo(int x, int y) {
+    // Absolute coordinates are normalised to 0..65535 over the primary screen.
+    const int sw = GetSystemMetrics(SM_CXSCREEN);
+    const int sh = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + sw / 2) / sw;
+    input.mi.dy = (y * 65536 + sh / 2) / sh;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+bool ShowsState(HWND button, int state) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    for (int y = 3; y < r.bottom - r.top - 3; y += 3) {
+        for (int x = 3; x < r.right - r.left - 3; x += 3) {
+            if (WindowPixel(button, x, y) != StatePixel(button, state, x, y))
+                return false;
+        }
+    }
+    return true;
 }
 
 COLORREF WindowPixel(HWND window, int x, int y) {

@@ -34,8 +34,9 @@ public:
     std::vector<Recorded> Of(HWND window, UINT message) const;
     const std::vector<Recorded>& All() const { return records_; }
 
-    // Set by the test, run inside the recording procedure on WM_DESTROY.
-    void (*on_destroy)(HWND window) = nullptr;
+    // Set by a test, run inside the recording procedure before it answers:
+    // lets a test act from within a forwarded message.
+    void (*on_message)(HWND window, UINT message) = nullptr;
 
     LRESULT Record(WNDPROC real, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -73,6 +74,12 @@ MainLikeTree CreateMainLikeTree(int x, int y);
 
 // Readable dump of a sequence of records.
 std::string Dump(const std::vector<Recorded>& records);
+
+// Moves the real pointer through the input queue (absolute screen pixels).
+void MovePointerTo(int x, int y);
+// True when the button's window shows its state image n (sampled, corners
+// left out).
+bool ShowsState(HWND button, int state);
 
 // Pixel of a window's whole-window DC.
 COLORREF WindowPixel(HWND window, int x, int y);
