@@ -15,6 +15,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | BS_CHECKBOX; }
     void OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -73,6 +73,7 @@ bool Control::CanTakeFocus() const {
 
 void Control::Create(Form& form, HWND parent) {
     form_ = &form;
+    RegisterWindowClass();
     const RECT box = TwipsToPixels(bounds_, form.DpiSetting());
     if (font_spec_)
         font_ = CreateFontFromSpec(*font_spec_, form.DpiSetting());

@@ -56,6 +56,9 @@ protected:
     Control() = default;
 
     virtual const wchar_t* ClassName() const = 0;
+    // Registers the kind's window class unless it exists; runs before each
+    // creation, so a new kind needs nothing outside its own file.
+    virtual void RegisterWindowClass() const = 0;
     virtual DWORD Style() const = 0;
     virtual DWORD ExStyle() const { return 0; }
     // Runs once the window exists, before it is shown.

@@ -18,6 +18,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return BS_GROUPBOX | WS_CLIPCHILDREN; }
     bool TakesFocus() const override { return false; }
     void OnCreated() override;

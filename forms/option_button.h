@@ -19,6 +19,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return BS_RADIOBUTTON; }
     void OnCreated() override;
     bool TakesFocus() const override { return selected_; }

@@ -13,6 +13,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL; }
     DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
     void OnCreated() override;

@@ -73,6 +73,42 @@ TEST_F(Form1Test, EnterInTheSizeBoxCalculatesAndTheAlgorithmsAlternate) {
     EXPECT_EQ(form.Text2.Text(), L"4103");
 }
 
+void SendKey(WORD key, bool shift = false) {
+    std::vector<INPUT> inputs;
+    auto push = [&](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (shift)
+        push(VK_SHIFT, 0);
+    push(key, 0);
+    push(key, KEYEVENTF_KEYUP);
+    if (shift)
+        push(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
+    ASSERT_EQ(GetForegroundWindow(), form.Window());
+    SendKey(VK_TAB);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Option2.Window(); }));
+    SendKey(VK_TAB);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Text1.Window(); }));
+    SendKey('4');
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4103"; }));
+    EXPECT_EQ(form.Text1.Text(), L"4");
+    SendKey(VK_TAB, true);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Option2.Window(); }));
+    // The arrow key picks the other algorithm, which recalculates at once.
+    SendKey(VK_UP);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4102"; }));
+    EXPECT_TRUE(form.Option1.Value());
+}
+
 TEST_F(Form1Test, SwitchingAlgorithmsWithAnEmptySizeBoxDoesNothing) {
     MessageBoxWatch boxes;
     form.Text2.SetText(L"1028");

@@ -15,18 +15,18 @@ namespace {
 
 using taverel::testing::PumpMessages;
 
+BOOL CALLBACK CountExplanationWindow(HWND window, LPARAM lparam) {
+    wchar_t caption[32] = {};
+    GetWindowTextW(window, caption, 32);
+    if (IsWindowVisible(window) && std::wstring(caption) == L"原理说明")
+        ++*reinterpret_cast<int*>(lparam);
+    return TRUE;
+}
+
 int CountExplanationWindows() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lparam) -> BOOL {
-            wchar_t caption[32] = {};
-            GetWindowTextW(window, caption, 32);
-            if (IsWindowVisible(window) && std::wstring(caption) == L"原理说明")
-                ++*reinterpret_cast<int*>(lparam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountExplanationWindow,
+                      reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
