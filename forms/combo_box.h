@@ -30,6 +30,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override;
     void OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -20,6 +20,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
 };
 
 }  // namespace taverel::forms

@@ -25,6 +25,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return HDS_BUTTONS | HDS_HORZ; }
     bool TakesFocus() const override { return false; }
     void OnCreated() override;

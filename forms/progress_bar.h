@@ -29,6 +29,7 @@ public:
 
 protected:
     const wchar_t* ClassName() const override;
+    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override;
     bool TakesFocus() const override { return false; }
     void OnCreated() override;

@@ -26,7 +26,7 @@ void Place(forms::Container& container, Control& control, int x, int y, int widt
 
 }  // namespace
 
-GalleryForm::GalleryForm(forms::FormSet* set) : Form(set) {
+GalleryForm::GalleryForm(forms::FormSet* set, bool skinned) : Form(set), skinned_(skinned) {
     SetCaption(L"Taverel skin gallery");
     SetClientSize(2 * kColumnWidth * kTwipsPerPixel, 600 * kTwipsPerPixel);
     Lay(enabled_, 12, L"Enabled");
@@ -60,13 +60,13 @@ void GalleryForm::Lay(GalleryColumn& c, int left, const wchar_t* heading) {
 
     const wchar_t* check_texts[] = {L"Clear", L"Checked", L"Grayed"};
     for (int i = 0; i < 3; ++i) {
-        Place(*this, c.checks[i], left + 120 * i, 66, 110, 20, check_texts[i]);
+        Place(*this, c.checks[i], left + 120 * i, 64, 110, 21, check_texts[i]);
         c.checks[i].SetValue(static_cast<forms::CheckValue>(i));
     }
 
     Place(*this, c.options_frame, left, 92, 360, 48, L"Option buttons");
-    Place(c.options_frame, c.options[0], 12, 20, 140, 20, L"Selected");
-    Place(c.options_frame, c.options[1], 180, 20, 140, 20, L"Not selected");
+    Place(c.options_frame, c.options[0], 12, 19, 140, 21, L"Selected");
+    Place(c.options_frame, c.options[1], 180, 19, 140, 21, L"Not selected");
     c.options[0].SetValue(true);
 
     Place(*this, c.drop_down_combo, left, 150, 110, 160);
@@ -146,11 +146,13 @@ void GalleryForm::Form_Load() {
     CreateGrids(enabled_, 12);
     CreateGrids(disabled_, 12 + kColumnWidth);
     DisableColumn(disabled_);
-    skin::AttachSkin(Window());
+    if (skinned_)
+        skin::AttachSkin(Window());
 }
 
 void GalleryForm::Form_Unload() {
-    skin::DetachSkin(Window());
+    if (skinned_)
+        skin::DetachSkin(Window());
 }
 
 }  // namespace taverel::gallery

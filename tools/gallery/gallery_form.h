@@ -45,7 +45,8 @@ struct GalleryColumn {
 
 class GalleryForm : public forms::Form {
 public:
-    explicit GalleryForm(forms::FormSet* set);
+    // `skinned` false shows the same window as the platform draws it, for comparison.
+    GalleryForm(forms::FormSet* set, bool skinned);
     ~GalleryForm() override;
 
     // The classes of the controls beyond the forms layer's own set.
@@ -60,6 +61,7 @@ private:
 
     GalleryColumn enabled_;
     GalleryColumn disabled_;
+    bool skinned_;
 };
 
 }  // namespace taverel::gallery

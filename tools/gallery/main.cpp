@@ -1,12 +1,16 @@
 // taverel-skin-gallery: shows the gallery window until it is closed.
+// --plain shows it without the skin.
 #include "forms/form_set.h"
 #include "platform/win.h"
 #include "tools/gallery/gallery_form.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+#include <cwchar>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
+    const bool plain = command_line && std::wcsstr(command_line, L"--plain");
     taverel::gallery::GalleryForm::RegisterClasses();
     taverel::forms::FormSet open_forms;
-    taverel::gallery::GalleryForm gallery(&open_forms);
+    taverel::gallery::GalleryForm gallery(&open_forms, !plain);
     gallery.Show();
 
     MSG message{};
