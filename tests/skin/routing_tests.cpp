@@ -185,6 +185,25 @@ TEST_F(RoutingTest, DestroyingTheFormReleasesTheEngine) {
     EXPECT_FALSE(SkinInitialised());
 }
 
+// After any left-button release, every skinned option button of the tree,
+// however deep, is repainted in the normal look; a top-level window with no
+// parent has its own descendants refreshed.
+TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
+    HWND frame = CreateChild(form_, L"ThunderRT6Frame", L"", 0, 100, 10, 150, 80);
+    HWND option =
+        CreateChild(frame, L"ThunderRT6OptionButton", L"x", BS_AUTORADIOBUTTON, 5, 5, 100, 20);
+    ASSERT_EQ(1, SkinWindow(frame));
+    ASSERT_EQ(1, SkinWindow(option));
+
+    SetSkinProp(option, prop::OldState, Hover);
+    SendMessageW(button_, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(Normal, GetSkinProp(option, prop::OldState));
+
+    SetSkinProp(option, prop::OldState, Pressed);
+    SendMessageW(form_, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(Normal, GetSkinProp(option, prop::OldState));
+}
+
 HWND form_to_detach = nullptr;
 void DetachOnRelease(HWND, UINT message) {
     if (message == WM_LBUTTONUP)
