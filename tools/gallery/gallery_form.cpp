@@ -70,7 +70,7 @@ void GalleryForm::Lay(GalleryColumn& c, int left, const wchar_t* heading) {
     c.options[0].SetValue(true);
 
     Place(*this, c.drop_down_combo, left, 150, 110, 160);
-    Place(*this, c.simple_combo, left + 120, 150, 110, 72);
+    Place(*this, c.simple_combo, left + 120, 150, 110, 68);
     Place(*this, c.drop_down_list, left + 240, 150, 110, 160);
     for (forms::ComboBox* combo : {&c.drop_down_combo, &c.simple_combo, &c.drop_down_list}) {
         combo->AddItem(L"Combo box");
