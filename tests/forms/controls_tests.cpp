@@ -147,16 +147,5 @@ TEST_F(ControlsTest, TextBoxClickIsPressAndReleaseInside) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ControlsTest, TextColourComesFromTheReflectedColourRequest) {
-    form.Edit.SetForeColor(0x00FF00FF);
-    const HDC dc = GetDC(form.Edit.Window());
-    const LRESULT brush =
-        SendMessageW(form.Box.Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(form.Edit.Window()));
-    EXPECT_NE(brush, 0);
-    EXPECT_EQ(GetTextColor(dc), 0x00FF00FFu);
-    ReleaseDC(form.Edit.Window(), dc);
-}
-
 }  // namespace
 }  // namespace taverel::forms::testing

@@ -235,17 +235,6 @@ TEST_F(LabelTest, LabelsArePaintedInTheirColourOnATransparentBackground) {
     EXPECT_GT(CountPixels(form.Box.Window(), caption, 0x000000FF), 20);
 }
 
-TEST_F(LabelTest, UnderlineCanBeSwitchedWithoutMovingTheLabel) {
-    const RECT before = form.Note.PixelBounds();
-    EXPECT_FALSE(form.Note.FontUnderline());
-    form.Note.SetFontUnderline(true);
-    EXPECT_TRUE(form.Note.FontUnderline());
-    const RECT after = form.Note.PixelBounds();
-    EXPECT_TRUE(EqualRect(&before, &after));
-    form.Note.SetFontUnderline(false);
-    EXPECT_FALSE(form.Note.FontUnderline());
-}
-
 TEST(FormResourcesTest, MakingAndRemovingFormsLeaksNoGdiObjects) {
     auto cycle = [] {
         TestForm form;
