@@ -219,6 +219,22 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_ERASEBKGND:
+            if (picture_) {
+                // Only around the picture: under it the paint that follows
+                // would just cover the fill again (and flicker).
+                const auto dc = reinterpret_cast<HDC>(wparam);
+                BITMAP info{};
+                GetObjectW(picture_.get(), sizeof info, &info);
+                const int saved = SaveDC(dc);
+                ExcludeClipRect(dc, 0, 0, info.bmWidth, info.bmHeight);
+                RECT client{};
+                GetClientRect(window_, &client);
+                FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+                RestoreDC(dc, saved);
+                return 1;
+            }
+            break;
         case WM_PAINT:
             OnPaint();
             return 0;
