@@ -3,6 +3,7 @@
 #include "app/ui/explanation_picture.h"
 #include "app/ui/form1.h"
 #include "app/ui/form2.h"
+#include "forms/form_set.h"
 #include "tests/app/recording_starter.h"
 #include "tests/support/message_pump.h"
 
@@ -52,6 +53,26 @@ TEST(ExplanationWindowTest, OneWindowAtMostMadeAnewAfterClosing) {
     EXPECT_EQ(CountExplanationWindows(), 1);
     EXPECT_TRUE(form.ExplanationWindow()->IsOpen());
     EXPECT_TRUE(form.ExplanationWindow()->Label2.FontUnderline());  // fresh state
+}
+
+bool QuitPosted() {
+    MSG quit{};
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+TEST(ExplanationWindowTest, TheProgramEndsWhenItsLastWindowHasClosed) {
+    RecordingStarter starter;
+    forms::FormSet open_forms;
+    Form1 form(starter, &open_forms);
+    form.Show();
+    form.Command1_Click();
+    EXPECT_EQ(open_forms.OpenCount(), 2);
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(QuitPosted());  // the explanation window stays open
+    ASSERT_TRUE(form.ExplanationWindow()->IsOpen());
+    SendMessageW(form.ExplanationWindow()->Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(open_forms.OpenCount(), 0);
+    EXPECT_TRUE(QuitPosted());
 }
 
 class Form2Test : public ::testing::Test {
