@@ -48,6 +48,11 @@ const wchar_t* PlainClass(const wchar_t* name) {
 
 const wchar_t* Superclass(const wchar_t* base, const wchar_t* name) {
     static std::set<std::wstring> registered;
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    // The forms layer may have registered it already under the same name.
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing))
+        registered.insert(name);
     if (registered.insert(name).second) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
