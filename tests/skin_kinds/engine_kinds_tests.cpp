@@ -80,6 +80,24 @@ TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
     EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
 }
 
+TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
+    HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 120, 17);
+    HWND option =
+        Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON | WS_TABSTOP, 10, 80, 120, 17);
+    ASSERT_EQ(skin::AttachSkin(form_), 1);
+    SetForegroundWindow(form_);
+    SetActiveWindow(form_);
+    PumpMessages();
+    const int cx = GetSystemMetrics(SM_CXMENUCHECK);
+    FillWindowBox(box, 0, 0, cx, 17);
+    FillWindowBox(option, 0, 0, cx, 17);
+    SetFocus(box);
+    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+    SetFocus(option);  // the option gains it, the check box loses it
+    EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
+    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+}
+
 TEST_F(EngineKindsTest, MouseMessagesReachTheCheckBoxBranch) {
     HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
     ASSERT_EQ(skin::AttachSkin(form_), 1);
