@@ -169,17 +169,5 @@ TEST_F(HeaderPaintTest, CaptionLongerThanTheBufferIsCutNotOverrun) {
     EXPECT_EQ(ItemFace(header, 1), Face(0));
 }
 
-TEST_F(HeaderPaintTest, HitTestSharedEdgeGoesToTheLowerIndex) {
-    HWND header = Header({{100, L"A"}, {80, L"B"}});
-    EXPECT_EQ(skin::HeaderHitTest(header, 0), 0);
-    EXPECT_EQ(skin::HeaderHitTest(header, 100), 0);
-    EXPECT_EQ(skin::HeaderHitTest(header, 101), 1);
-    EXPECT_EQ(skin::HeaderHitTest(header, 180), 1);
-    EXPECT_EQ(skin::HeaderHitTest(header, 181), -1);
-    EXPECT_EQ(skin::HeaderHitTest(header, -1), -1);
-    HWND empty = Header({});
-    EXPECT_EQ(skin::HeaderHitTest(empty, 10), -1);
-}
-
 }  // namespace
 }  // namespace taverel::testing
