@@ -1,4 +1,4 @@
-// Number reading and writing of Part 1.1. Decimal text is turned into a double
+// The calculator's number reading and writing. Decimal text is turned into a double
 // by std::from_chars and doubles into digits by std::to_chars: both are exact
 // (correctly rounded), locale-free and give the same result on Linux and on
 // Windows, unlike strtod/printf whose decimal point follows the C locale and

@@ -2,7 +2,7 @@
 // validation test, the locale-free reading of the leading number, and the two
 // ways a result is written. Portable; no window code.
 //
-// Choices the specification leaves open (Part 1.1, "Left to the implementer"):
+// Choices made here where the calculator's rules leave room:
 // - Blanks are the space, the tab and the line feed (U+0020, U+0009, U+000A):
 //   the characters ParseLeadingNumber drops, so that text IsNumericText trims
 //   always reads the same. Other spaces (U+3000, U+00A0...) are not blanks,

@@ -1,9 +1,9 @@
-// The two algorithms of Part 1.1, each operation a double operation in the
-// order the specification writes it. The fault checks stand exactly where the
-// specification puts them; a non-finite result is what overflow, an invalid
-// operation or a division by zero leaves behind (no operation here can bring
-// an infinity or a NaN back to a finite value), so std::isfinite finds every
-// fault without relying on floating-point traps or flags.
+// The two algorithms, each operation a double operation in the order the
+// formulas write it. The fault checks stand after the sum of the old
+// algorithm and after steps 2, 3, 5 and 6 of the new one; a non-finite result is what overflow, an
+// invalid operation or a division by zero leaves behind (no operation here can bring an infinity or
+// a NaN back to a finite value), so std::isfinite finds every fault without relying on
+// floating-point traps or flags.
 #include "app/calc/partition_size.h"
 
 #include <cmath>

@@ -1,5 +1,4 @@
-// The four number functions of Part 1.1, with the choices the specification
-// leaves to the implementer pinned down.
+// The four number functions, with our choices for the open cases pinned down.
 #include "app/calc/number_text.h"
 
 #include <gtest/gtest.h>

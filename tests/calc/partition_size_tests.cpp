@@ -1,4 +1,4 @@
-// Part 1.1's worked examples, edge cases and fault handling, with the locale
+// The worked examples, edge cases and fault handling, with the locale
 // pinned so that the results do not depend on the machine.
 #include "app/calc/partition_size.h"
 

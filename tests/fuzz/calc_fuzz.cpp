@@ -1,4 +1,4 @@
-// Fuzzes the number reading and writing of Part 1.1: nothing crashes and the
+// Fuzzes the calculator's number reading and writing: nothing crashes and the
 // functions agree with each other.
 // Input: byte 0 picks the locale; byte 1 picks what to check; the rest is the
 // text (two bytes per UTF-16 unit, so separators, blanks, U+00A0 and U+3000 all
