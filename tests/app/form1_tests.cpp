@@ -7,6 +7,8 @@
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
 
+#include "tests/support/pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +16,8 @@
 
 namespace taverel::app::testing {
 namespace {
+
+using taverel::testing::CountPixels;
 
 using taverel::testing::PumpMessages;
 
@@ -250,19 +254,6 @@ TEST_F(Form1Test, LayoutInPixelsAt96Dpi) {
     }
     const LONG_PTR style = GetWindowLongPtrW(form.Window(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-}
-
-int CountPixels(HWND window, const RECT& box, COLORREF colour) {
-    const HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            if (GetPixel(dc, x, y) == colour)
-                ++count;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
 }
 
 TEST_F(Form1Test, LabelsAndBoxesShowTheirTextColours) {

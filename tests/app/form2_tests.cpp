@@ -7,12 +7,16 @@
 #include "tests/app/recording_starter.h"
 #include "tests/support/message_pump.h"
 
+#include "tests/support/pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace taverel::app::testing {
 namespace {
+
+using taverel::testing::CountPixels;
 
 using taverel::testing::PumpMessages;
 
@@ -145,19 +149,6 @@ TEST_F(Form2Test, EachClickOnTheLinkStartsTheSystemRundll32Once) {
         EXPECT_EQ(start.command_line,
                   L"rundll32.exe url.dll,FileProtocolHandler \"http://forum.taverel.example/\"");
     }
-}
-
-int CountPixels(HWND window, const RECT& box, COLORREF colour) {
-    const HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            if (GetPixel(dc, x, y) == colour)
-                ++count;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
 }
 
 TEST_F(Form2Test, LabelsShowGreenAndBlueOverThePicture) {

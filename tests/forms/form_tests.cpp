@@ -5,6 +5,8 @@
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
 
+#include "tests/support/pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,6 +15,8 @@
 
 namespace taverel::forms::testing {
 namespace {
+
+using taverel::testing::CountPixels;
 
 using taverel::testing::PumpMessages;
 
@@ -205,20 +209,6 @@ TEST_F(LabelTest, MouseMovesAndClicksGoToTheLabelOrElseToTheForm) {
     SendMessageW(form.Box.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(caption.left + 2, caption.top + 2));
     EXPECT_EQ(caption_moves, 1);
     EXPECT_EQ(SendMessageW(form.Box.Window(), WM_NCHITTEST, 0, 0), HTCLIENT);
-}
-
-// Pixels of exactly `colour` inside `box` of the window's client area.
-int CountPixels(HWND window, const RECT& box, COLORREF colour) {
-    const HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            if (GetPixel(dc, x, y) == colour)
-                ++count;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
 }
 
 TEST_F(LabelTest, LabelsArePaintedInTheirColourOnATransparentBackground) {
