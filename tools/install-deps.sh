@@ -8,7 +8,8 @@ packages=(
   googletest
   wine64
   xvfb xauth x11-apps x11-utils imagemagick
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-wine
+  dosfstools ntfs-3g
   clang python3
 )
 missing=()

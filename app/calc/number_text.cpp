@@ -336,8 +336,8 @@ std::wstring NumberToText(double value, const NumberLocale& locale) {
     const int exponent = std::atoi(std::string(sci.substr(e_at + 1)).c_str());
     // Rounded to 15 digits, the magnitudes from 1.797693134862315E+308 up to
     // the largest double would read 1.79769313486232E+308, which is beyond
-    // the double range and so not numeric text (VB's CStr has exactly this
-    // flaw). Those few are cut to 15 digits instead, so every text written
+    // the double range and so not numeric text (a plain 15-digit number-to-text
+    // conversion has exactly this flaw). Those few are cut to 15 digits instead, so every text written
     // here reads back.
     if (exponent == 308 && digits > "179769313486231")
         digits = "179769313486231";

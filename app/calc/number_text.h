@@ -35,7 +35,8 @@ namespace taverel::calc {
 bool IsNumericText(const std::wstring& text, const NumberLocale& locale);
 
 // Reads the number the text begins with, ignoring every blank, with "." as the
-// only decimal separator (locale-free, like VB's Val). Text that begins with no
+// only decimal separator (locale-free, as the classic
+// leading-number reading of BASIC dialects does). Text that begins with no
 // number gives 0. An exponent without digits ("1e", "1e+") is not read. Reading
 // an &H / &O literal stops before a digit that would take it beyond 64 bits.
 // A decimal number beyond the double range gives +/-infinity (IsNumericText

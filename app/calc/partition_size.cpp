@@ -1,6 +1,7 @@
 // The two algorithms, each operation a double operation in the order the
 // formulas write it. The fault checks stand after the sum of the old
-// algorithm and after steps 2, 3, 5 and 6 of the new one; a non-finite result is what overflow, an
+// algorithm and after each product or quotient of the new one that can
+// overflow; a non-finite result is what overflow, an
 // invalid operation or a division by zero leaves behind (no operation here can bring an infinity or
 // a NaN back to a finite value), so std::isfinite finds every fault without relying on
 // floating-point traps or flags.
@@ -41,21 +42,23 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
     if (new_selected) {
         // The text is read again, as the handler does for each algorithm.
         const double g = ParseLeadingNumber(input);
-        fields.CylinderBytes = kCylinderBytes;              // step 1
-        fields.RequestedBytes = g * kKilo * kKilo * kKilo;  // step 2
+        fields.CylinderBytes = kCylinderBytes;  // bytes in one 255 x 63 x 512 cylinder
+        fields.RequestedBytes = g * kKilo * kKilo * kKilo;  // the size asked for, in bytes
         if (!std::isfinite(fields.RequestedBytes))
             return Fault();
-        const double q = fields.RequestedBytes / fields.CylinderBytes + kHalf;  // step 3
+        // Whole cylinders, rounded up by adding a half before the rounding below.
+        const double q = fields.RequestedBytes / fields.CylinderBytes + kHalf;
         if (!std::isfinite(q))
             return Fault();
-        fields.CylinderCount = ParseLeadingNumber(FormatWholeNumber(q));      // step 4
-        fields.AllocatedBytes = fields.CylinderBytes * fields.CylinderCount;  // step 5
+        fields.CylinderCount = ParseLeadingNumber(FormatWholeNumber(q));
+        fields.AllocatedBytes = fields.CylinderBytes * fields.CylinderCount;  // whole cylinders
         if (!std::isfinite(fields.AllocatedBytes))
             return Fault();
-        const double m = fields.AllocatedBytes / kKilo / kKilo + kHalf;  // step 6
+        // Megabytes, again rounded up by the added half.
+        const double m = fields.AllocatedBytes / kKilo / kKilo + kHalf;
         if (!std::isfinite(m))
             return Fault();
-        result.text = FormatWholeNumber(m);  // step 7
+        result.text = FormatWholeNumber(m);
     }
     return result;
 }

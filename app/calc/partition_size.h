@@ -11,8 +11,8 @@
 namespace taverel::calc {
 
 // The four values the new algorithm leaves behind (the main window keeps
-// them). Each run of the new algorithm overwrites them step by step; a fault
-// stops the run and leaves the steps already done in place.
+// them). Each run of the new algorithm overwrites them one by one; a fault
+// stops the run and leaves the values already written in place.
 struct PartitionFields {
     double CylinderBytes = 0;
     double RequestedBytes = 0;

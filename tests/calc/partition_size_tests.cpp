@@ -60,7 +60,7 @@ const Example kWorkedExamples[] = {
     {L"16065", L"16482688", L"16450568", 2097153},
 };
 
-TEST(WorkedExamples, OldAndNewAlgorithmGiveTheTableOfPart1_1) {
+TEST(WorkedExamples, OldAndNewAlgorithmGiveTheKnownFiguresForCommonSizes) {
     for (const Example& e : kWorkedExamples) {
         SCOPED_TRACE(std::string(e.input, e.input + std::wcslen(e.input)));
         EXPECT_EQ(Old(e.input), e.old_text);
@@ -192,7 +192,7 @@ TEST(Selection, OnlyTheNewAlgorithmWritesTheFields) {
     EXPECT_EQ(fields.AllocatedBytes, 4);
 }
 
-TEST(ArithmeticFault, NewAlgorithmStopsAfterStep2AndKeepsWhatItWrote) {
+TEST(ArithmeticFault, NewAlgorithmStopsWhenTheBytesOverflowAndKeepsWhatItWrote) {
     PartitionFields fields{1, 2, 3, 4};
     const CalculationResult r = CalculatePartitionSize(L"1e300", false, true, fields, kCommaGroups);
     EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
@@ -219,8 +219,9 @@ TEST(ArithmeticFault, NewAlgorithmJustBelowTheLimitStillWorks) {
 
 TEST(ArithmeticFault, TheLimitOfTheNewAlgorithmIsTheLargestDoubleInBytes) {
     // 1.6742321987285425e299 GB is exactly the largest double in bytes; the next
-    // double up overflows at step 2. (Step 5 cannot overflow once step 2 has
-    // not: the cylinders never round up past the largest double.)
+    // double up overflows the requested bytes. (The whole-cylinder product
+    // cannot overflow once that has not: the cylinders never round up past
+    // the largest double.)
     PartitionFields fields;
     CalculationResult r =
         CalculatePartitionSize(L"1.6742321987285425e299", false, true, fields, kCommaGroups);
