@@ -1,6 +1,7 @@
 #include "forms/header.h"
 
 #include "forms/window_class.h"
+#include "platform/common_controls.h"
 
 #include <commctrl.h>
 
@@ -11,10 +12,7 @@ namespace {
 WNDPROC SystemHeaderProcedure() {
     // The platform's class, global to the process; asked before ours exists.
     static const WNDPROC base = [] {
-        INITCOMMONCONTROLSEX controls{};
-        controls.dwSize = sizeof controls;
-        controls.dwICC = ICC_LISTVIEW_CLASSES;
-        InitCommonControlsEx(&controls);
+        platform::LoadCommonControls(ICC_LISTVIEW_CLASSES);
         return SystemClassProcedure(WC_HEADERW);
     }();
     return base;

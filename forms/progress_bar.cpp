@@ -1,6 +1,7 @@
 #include "forms/progress_bar.h"
 
 #include "forms/window_class.h"
+#include "platform/common_controls.h"
 
 #include <commctrl.h>
 
@@ -18,10 +19,7 @@ LRESULT CALLBACK ProgressBarProc(HWND window, UINT message, WPARAM wparam, LPARA
 }  // namespace
 
 void ProgressBar::RegisterClass() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_PROGRESS_CLASS;
-    InitCommonControlsEx(&controls);
+    platform::LoadCommonControls(ICC_PROGRESS_CLASS);
     RegisterSuperclass(kProgressBarClass, PROGRESS_CLASSW, ProgressBarProc);
 }
 
