@@ -50,7 +50,7 @@ void SkinPushButton(HWND window) {
     SetSkinProp(window, prop::OldStyle, style);
     SetSkinProp(window, prop::MouseFlag, 0);
     SetSkinProp(window, prop::TimerId, 0);
-    SetSkinProp(window, prop::OldState, IsWindowEnabled(window) ? Normal : Disabled);
+    StoreState(window, IsWindowEnabled(window) ? VisualState::Normal : VisualState::Disabled);
     SetSkinProp(window, prop::AlphaLevel, 0);
 
     RECT outer{};
@@ -83,7 +83,7 @@ void DoKindWork(HWND window, ControlKind kind) {
         case ControlKind::CheckBox:
         case ControlKind::OptionButton:
             SetSkinProp(window, prop::MouseFlag, 0);
-            SetSkinProp(window, prop::OldState, Normal);
+            StoreState(window, VisualState::Normal);
             break;
         case ControlKind::Header:
             SetSkinProp(window, prop::MouseFlag, 0);
@@ -158,7 +158,7 @@ int DetachSkin(HWND window) {
 int SkinWindow(HWND window) {
     if (!window)
         return 0;
-    if (GetSkinProp(window, prop::ProcAddr) != 0)
+    if (IsSkinned(window))
         return 0;
     // A window named by another thread's or program's message cannot have
     // its procedure replaced; walking its tree or counting it would leave the
@@ -175,7 +175,7 @@ int SkinWindow(HWND window) {
         return 0;
     }
     ++engine.skinned_window_count;
-    SetSkinProp(window, prop::ProcAddr, reinterpret_cast<INT_PTR>(previous));
+    StorePreviousProcedure(window, previous);
     RepaintWholeWindow(window);
     return 1;
 }
@@ -183,15 +183,15 @@ int SkinWindow(HWND window) {
 int UnskinWindow(HWND window) {
     if (!window)
         return 0;
-    const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
-    if (previous == 0)
+    const WNDPROC previous = PreviousProcedure(window);
+    if (!previous)
         return 0;
 
     const ControlKind kind = GetControlKind(window);
     UndoKindWork(window, kind);
 
     RemoveSkinProp(window, prop::ProcAddr);
-    platform::ReplaceWindowProcedure(window, reinterpret_cast<WNDPROC>(previous));
+    platform::ReplaceWindowProcedure(window, previous);
     RepaintWholeWindow(window);
 
     if (--engine.skinned_window_count <= 0)

@@ -6,6 +6,7 @@
 
 #include "platform/win.h"
 #include "skin/control_kind.h"
+#include "skin/draw/visual_state.h"
 
 namespace taverel::skin {
 
@@ -23,10 +24,10 @@ void TrackFocusChange(HWND window, ControlKind kind);
 
 // Painters. `force` false: nothing is drawn when `state` equals OLDSTATE.
 // A dc of nullptr makes the painter use (and release) the window's own DC.
-int PaintCheckBox(HWND window, int state, bool force);
-int PaintOptionButton(HWND window, int state, bool force);
-int PaintComboButton(HWND window, HDC dc, int state, bool force);
-int PaintHeaderItem(HWND window, HDC dc, int index, int state);
+int PaintCheckBox(HWND window, VisualState state, bool force);
+int PaintOptionButton(HWND window, VisualState state, bool force);
+int PaintComboButton(HWND window, HDC dc, VisualState state, bool force);
+int PaintHeaderItem(HWND window, HDC dc, int index, VisualState state);
 
 // WM_PAINT for every class that is not a push button, tested in the skin's
 // class order; classes without a branch only reach their previous procedure.

@@ -5,7 +5,7 @@
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "skin/other_kinds.h"
 #include "skin/other_kinds_parts.h"
@@ -26,10 +26,6 @@ COLORREF FrameColour(HWND window) {
     return IsWindowEnabled(window) ? BorderColour : DisabledBorderColour;
 }
 
-int StoredState(HWND window) {
-    return static_cast<int>(GetSkinProp(window, prop::OldState));
-}
-
 }  // namespace
 
 void PaintListBorder(HDC dc, int width, int height, bool enabled) {
@@ -37,15 +33,15 @@ void PaintListBorder(HDC dc, int width, int height, bool enabled) {
     FrameSolidRect(dc, 1, 1, width - 2, height - 2, White);
 }
 
-int PaintComboButton(HWND window, HDC dc, int state, bool force) {
+int PaintComboButton(HWND window, HDC dc, VisualState state, bool force) {
     // An open list always shows the pressed face, whatever the caller asked.
     if (SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0))
-        state = Pressed;
-    if (GetSkinProp(window, prop::OldState) == state && !force)
+        state = VisualState::Pressed;
+    if (StoredState(window) == state && !force)
         return 0;
     if (!(WindowStyle(window) & kHasButton))
         return 0;
-    SetSkinProp(window, prop::OldState, state);
+    StoreState(window, state);
 
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
@@ -53,15 +49,16 @@ int PaintComboButton(HWND window, HDC dc, int state, bool force) {
     const int button_height = bounds.Height - 2;
     MemoryCanvas canvas = CreateMemoryCanvas(button_width, button_height);
     HDC face = canvas.dc();
-    if (state == Hover || state == Pressed) {
-        DrawSlicedImage(face, 0, 0, button_width, button_height, DropButtonSheet(),
-                        state == Hover ? 0 : 4, 0, 4, 18, 2, 1, 1, 1);
+    if (state == VisualState::Hover || state == VisualState::Pressed) {
+        DrawGlyph(face, {0, 0, button_width, button_height},
+                  state == VisualState::Hover ? atlas::DropButtonHover : atlas::DropButtonPressed);
     } else {
         FillSolidRect(face, 0, 0, button_width, button_height, White);
     }
-    DrawTransparent(face, RoundHalfEven((button_width - 7) / 2.0),
-                    RoundHalfEven((bounds.Height - 6) / 2.0), 7, 4, DropButtonSheet(), 8,
-                    IsWindowEnabled(window) ? 0 : 4, TransparentKey);
+    const GlyphRegion& arrow =
+        IsWindowEnabled(window) ? atlas::DropArrow : atlas::DropArrowDisabled;
+    DrawGlyphTransparent(face, RoundHalfEven((button_width - arrow.box.width) / 2.0),
+                         RoundHalfEven((bounds.Height - 6) / 2.0), arrow);
 
     platform::WindowDc own;
     if (!dc) {
@@ -75,7 +72,7 @@ int PaintComboButton(HWND window, HDC dc, int state, bool force) {
 
 LRESULT PaintComboBoxBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                             LPARAM lparam) {
-    const int state = StoredState(window);
+    const VisualState state = StoredState(window);
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     if (!(WindowStyle(window) & kSimpleOrList)) {
@@ -97,7 +94,7 @@ LRESULT PaintComboBoxBranch(WNDPROC previous, HWND window, UINT message, WPARAM 
 LRESULT PaintDriveListBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                              LPARAM lparam) {
     const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-    const int state = StoredState(window);
+    const VisualState state = StoredState(window);
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     platform::WindowDc dc = platform::WindowDc::Whole(window);

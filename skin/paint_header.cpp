@@ -4,7 +4,7 @@
 #include "platform/handles.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/geometry.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "skin/other_kinds.h"
 #include "skin/other_kinds_parts.h"
@@ -16,17 +16,7 @@ namespace taverel::skin {
 
 namespace {
 
-constexpr int kStripHeight = 20;
 constexpr int kCaptionCapacity = 256;
-
-// The strips of the sheet: normal at x 0, hover at x 3, pressed at x 6.
-int StripX(int state) {
-    if (state == Hover)
-        return 3;
-    if (state == Pressed)
-        return 6;
-    return 0;
-}
 
 RECT ItemRect(HWND header, int index) {
     RECT rect{};
@@ -43,9 +33,8 @@ HFONT HeaderFont(HWND header) {
     return reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
 }
 
-void DrawItemFace(HDC dc, int x, int width, int height, int strip_x) {
-    DrawSlicedImage(dc, x, 0, width, height, HeaderItemSheet(), strip_x, 0, 3, kStripHeight, 1, 1,
-                    1, 1);
+void DrawItemFace(HDC dc, int x, int width, int height, VisualState state) {
+    DrawGlyph(dc, {x, 0, width, height}, atlas::HeaderItem(state));
 }
 
 }  // namespace
@@ -82,7 +71,7 @@ std::wstring GetHeaderItemCaption(HWND header, int index) {
     return std::wstring(buffer, static_cast<std::size_t>(length));
 }
 
-int PaintHeaderItem(HWND window, HDC dc, int index, int state) {
+int PaintHeaderItem(HWND window, HDC dc, int index, VisualState state) {
     if (index < 0)
         return 0;
     WindowBounds bounds;
@@ -94,7 +83,7 @@ int PaintHeaderItem(HWND window, HDC dc, int index, int state) {
     MemoryCanvas canvas = CreateMemoryCanvas(width, bounds.Height);
     platform::SelectedObject font(canvas.dc(), HeaderFont(window));
     SetBkMode(canvas.dc(), TRANSPARENT);
-    DrawItemFace(canvas.dc(), 0, width, bounds.Height, StripX(state));
+    DrawItemFace(canvas.dc(), 0, width, bounds.Height, state);
     const std::wstring caption = GetHeaderItemCaption(window, index);
     if (!caption.empty())
         DrawTextBox(canvas.dc(), caption, 0, 0, width, bounds.Height, CentredSingleLine);
@@ -114,8 +103,7 @@ LRESULT PaintHeaderBranch(HWND window) {
     MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
     HDC dc = canvas.dc();
     // Right of the last item the header shows this stretched column.
-    StretchBlt(dc, 0, 0, bounds.Width, bounds.Height, HeaderItemSheet(), 1, 0, 1, kStripHeight,
-               SRCCOPY);
+    StretchGlyph(dc, {0, 0, bounds.Width, bounds.Height}, atlas::HeaderBackground);
 
     const int count = ItemCount(window);
     if (count > 0) {
@@ -126,13 +114,13 @@ LRESULT PaintHeaderBranch(HWND window) {
         for (int i = 0; i < count; ++i) {
             const RECT rect = ItemRect(window, i);
             const std::wstring caption = GetHeaderItemCaption(window, i);
-            int strip = StripX(Normal);
+            VisualState face = VisualState::Normal;
             if (i == pressed)
-                strip = StripX(Pressed);
+                face = VisualState::Pressed;
             else if (i == hover)
-                strip = StripX(Hover);
+                face = VisualState::Hover;
             const int width = rect.right - rect.left;
-            DrawItemFace(dc, rect.left, width, bounds.Height, strip);
+            DrawItemFace(dc, rect.left, width, bounds.Height, face);
             if (!caption.empty())
                 DrawTextBox(dc, caption, rect.left, 0, width, rect.bottom, CentredSingleLine);
         }

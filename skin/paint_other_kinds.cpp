@@ -42,12 +42,12 @@ LRESULT PaintOtherKinds(WNDPROC previous, HWND window, UINT message, WPARAM wpar
         return PaintDriveListBranch(previous, window, message, wparam, lparam);
     if (IsOneOf(name, {L"thundercheckbox", L"thunderrt6checkbox"})) {
         const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-        PaintCheckBox(window, 0, true);
+        PaintCheckBox(window, VisualState::Normal, true);
         return result;
     }
     if (IsOneOf(name, {L"thunderoptionbutton", L"thunderrt6optionbutton"})) {
         const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-        PaintOptionButton(window, 0, true);
+        PaintOptionButton(window, VisualState::Normal, true);
         return result;
     }
     if (IsDataList(name) || name == L"combolbox")

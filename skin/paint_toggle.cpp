@@ -5,7 +5,7 @@
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "skin/other_kinds.h"
 #include "skin/properties.h"
@@ -37,16 +37,16 @@ int CheckState(HWND window) {
 }
 
 // True when the painter has to draw; records the state it is about to draw.
-bool TakeState(HWND window, int state, bool force) {
-    if (GetSkinProp(window, prop::OldState) == state && !force)
+bool TakeState(HWND window, VisualState state, bool force) {
+    if (StoredState(window) == state && !force)
         return false;
-    SetSkinProp(window, prop::OldState, state);
+    StoreState(window, state);
     return true;
 }
 
 }  // namespace
 
-int PaintCheckBox(HWND window, int state, bool force) {
+int PaintCheckBox(HWND window, VisualState state, bool force) {
     if (!TakeState(window, state, force))
         return 0;
     const ToggleBox box = MeasureToggleBox(window);
@@ -62,34 +62,31 @@ int PaintCheckBox(HWND window, int state, bool force) {
     const int mark_y = RoundHalfEven((box.cy - 8) / 2.0);
     const int square_x = RoundHalfEven((box.cx - 7) / 2.0);
     const int square_y = RoundHalfEven((box.cy - 7) / 2.0);
-    // The enabled glyphs sit in the left half of the sheet, the disabled
-    // ones 9 pixels to the right.
-    const int glyph_column = enabled ? 0 : 9;
     if (enabled) {
         FrameSolidRect(dc, 0, 0, box.cx, box.cy,
-                       state == Pressed ? PressedBorderColour : BorderColour);
-        // The fills are five-pixel bands through the middle of the hover and
-        // pressed circles, stretched over the square's inside.
-        if (state == Hover || state == Pressed) {
-            StretchBlt(dc, 1, 1, box.cx - 2, box.cy - 2, OptionCircleSheet(), 1,
-                       state == Hover ? 17 : 30, 11, 5, SRCCOPY);
+                       state == VisualState::Pressed ? PressedBorderColour : BorderColour);
+        if (state == VisualState::Hover || state == VisualState::Pressed) {
+            StretchGlyph(dc, {1, 1, box.cx - 2, box.cy - 2},
+                         state == VisualState::Hover ? atlas::CheckBoxHoverFill
+                                                     : atlas::CheckBoxPressedFill);
         }
     } else {
         FrameSolidRect(dc, 0, 0, box.cx, box.cy, DisabledBorderColour);
     }
     if (check == BST_CHECKED) {
-        DrawTransparent(dc, mark_x, mark_y, 9, 8, CheckGlyphSheet(), glyph_column, 0,
-                        TransparentKey);
+        DrawGlyphTransparent(dc, mark_x, mark_y,
+                             enabled ? atlas::CheckMark : atlas::CheckMarkDisabled);
     } else if (check == BST_INDETERMINATE) {
-        DrawTransparent(dc, square_x, square_y, 7, 7, CheckGlyphSheet(), glyph_column + 1, 9,
-                        TransparentKey);
+        DrawGlyphTransparent(
+            dc, square_x, square_y,
+            enabled ? atlas::IndeterminateSquare : atlas::IndeterminateSquareDisabled);
     }
 
     BitBlt(target.get(), 0, box.top, box.cx, box.cy, dc, 0, 0, SRCCOPY);
     return 1;
 }
 
-int PaintOptionButton(HWND window, int state, bool force) {
+int PaintOptionButton(HWND window, VisualState state, bool force) {
     if (!TakeState(window, state, force))
         return 0;
     const ToggleBox box = MeasureToggleBox(window);
@@ -99,20 +96,17 @@ int PaintOptionButton(HWND window, int state, bool force) {
     // Drawn straight onto the window with the key left out, so the control's
     // own background shows through the circle's corners.
     const bool enabled = IsWindowEnabled(window) != FALSE;
-    int circle_y = -1;
-    if (!enabled)
-        circle_y = 39;
-    else if (state >= Normal && state <= Pressed)
-        circle_y = 13 * state;
-    if (circle_y >= 0) {
-        DrawSlicedImage(target.get(), 0, box.top, box.cx, box.cy, OptionCircleSheet(), 0, circle_y,
-                        13, 13, 5, 5, 5, 5, TransparentKey);
+    // An enabled button asked for Disabled keeps its old circle.
+    if (!enabled ||
+        (StateNumber(state) >= 0 && StateNumber(state) <= StateNumber(VisualState::Pressed))) {
+        DrawGlyph(target.get(), {0, box.top, box.cx, box.cy},
+                  atlas::OptionCircle(enabled ? state : VisualState::Disabled), TransparentKey);
     }
     if (check == BST_CHECKED) {
         const int dot_x = RoundHalfEven((box.cx - 5) / 2.0);
         const int dot_y = RoundHalfEven((box.cy - 5) / 2.0 + box.top);
-        DrawTransparent(target.get(), dot_x, dot_y, 5, 5, CheckGlyphSheet(), enabled ? 2 : 11, 18,
-                        TransparentKey);
+        DrawGlyphTransparent(target.get(), dot_x, dot_y,
+                             enabled ? atlas::OptionDot : atlas::OptionDotDisabled);
     }
     return 1;
 }

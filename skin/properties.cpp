@@ -28,4 +28,20 @@ void RemoveSkinProp(HWND window, const wchar_t* name) {
     RemovePropW(window, name);
 }
 
+VisualState StoredState(HWND window) {
+    return static_cast<VisualState>(GetSkinProp(window, prop::OldState));
+}
+
+void StoreState(HWND window, VisualState state) {
+    SetSkinProp(window, prop::OldState, StateNumber(state));
+}
+
+WNDPROC PreviousProcedure(HWND window) {
+    return reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
+}
+
+void StorePreviousProcedure(HWND window, WNDPROC previous) {
+    SetSkinProp(window, prop::ProcAddr, reinterpret_cast<INT_PTR>(previous));
+}
+
 }  // namespace taverel::skin

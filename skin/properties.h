@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "skin/draw/visual_state.h"
 
 namespace taverel::skin {
 
@@ -22,15 +23,21 @@ const wchar_t* StateDc(int state);
 const wchar_t* StateBitmap(int state);
 }  // namespace prop
 
-// Visual states kept in OLDSTATE.
-enum VisualState : int { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
-
 INT_PTR GetSkinProp(HWND window, const wchar_t* name);
 void SetSkinProp(HWND window, const wchar_t* name, INT_PTR value);
 void RemoveSkinProp(HWND window, const wchar_t* name);
 
+// Typed views of the properties the handlers read; the stored names and
+// numbers stay those above.
+// OLDSTATE: the state a painter drew last (Normal when absent).
+VisualState StoredState(HWND window);
+void StoreState(HWND window, VisualState state);
+// PROCADDR: the procedure the skin replaced (nullptr when not skinned).
+WNDPROC PreviousProcedure(HWND window);
+void StorePreviousProcedure(HWND window, WNDPROC previous);
+
 inline bool IsSkinned(HWND window) {
-    return window && GetSkinProp(window, prop::ProcAddr) != 0;
+    return window && PreviousProcedure(window) != nullptr;
 }
 
 }  // namespace taverel::skin

@@ -3,7 +3,7 @@
 #include "platform/handles.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "skin/fade.h"
 #include "skin/properties.h"
@@ -15,10 +15,6 @@ namespace taverel::skin {
 namespace {
 
 constexpr int StateCount = 4;
-// One row of ButtonFaceSheet per state: 7 x 21 pixels, cut 3 pixels in.
-constexpr int FaceWidth = 7;
-constexpr int FaceHeight = 21;
-constexpr int FaceMargin = 3;
 // Caption and focus rectangle sit 2 pixels inside the button's edge.
 constexpr int CaptionInset = 2;
 
@@ -69,7 +65,6 @@ void RenderButtonStates(HWND window) {
     const std::wstring caption = GetWindowCaption(window);
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == window;
-    HDC sheet = ButtonFaceSheet();
 
     for (int n = 0; n < StateCount; ++n) {
         const HDC dc = StateDcOf(window, n);
@@ -79,9 +74,9 @@ void RenderButtonStates(HWND window) {
         // skinned; it is selected only for the caption, never left behind.
         const platform::SelectedObject selected_font(dc, font);
         SetBkMode(dc, TRANSPARENT);
-        DrawSlicedImage(dc, 0, 0, bounds.Width, bounds.Height, sheet, 0, FaceHeight * n, FaceWidth,
-                        FaceHeight, FaceMargin, FaceMargin, FaceMargin, FaceMargin);
-        SetTextColor(dc, n == Disabled ? DisabledTextColour : Black);
+        DrawGlyph(dc, {0, 0, bounds.Width, bounds.Height},
+                  atlas::ButtonFace(static_cast<VisualState>(n)));
+        SetTextColor(dc, n == StateNumber(VisualState::Disabled) ? DisabledTextColour : Black);
         const int inner_width = bounds.Width - 2 * CaptionInset;
         const int inner_height = bounds.Height - 2 * CaptionInset;
         DrawTextBox(dc, caption, CaptionInset, CaptionInset, inner_width, inner_height,
@@ -93,17 +88,17 @@ void RenderButtonStates(HWND window) {
 
 void BlendButtonFade(HWND window, HDC dc) {
     if (!IsWindowEnabled(window))
-        SetSkinProp(window, prop::OldState, Disabled);
+        StoreState(window, VisualState::Disabled);
     if (KeepsOwnDrawing(window))
         return;
 
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
-    const INT_PTR state = GetSkinProp(window, prop::OldState);
+    const int state = StateNumber(StoredState(window));
     const INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
     if (state < 0 || state >= StateCount)
         return;
-    const HDC source = StateDcOf(window, static_cast<int>(state));
+    const HDC source = StateDcOf(window, state);
 
     platform::WindowDc own;
     HDC target = dc;

@@ -51,15 +51,15 @@ void HeaderMouseMove(HWND header, WPARAM wparam, LPARAM lparam) {
     if (hit == old)
         return;
     if (old >= 0 && old != pressed)
-        PaintHeaderItem(header, nullptr, old, Normal);
+        PaintHeaderItem(header, nullptr, old, VisualState::Normal);
     if (wparam & MK_LBUTTON) {
         // While the button is held the hover index stays where the press began.
         if (hit == pressed)
-            PaintHeaderItem(header, nullptr, hit, Pressed);
+            PaintHeaderItem(header, nullptr, hit, VisualState::Pressed);
         return;
     }
     SetSkinProp(header, prop::HmIndex, hit);
-    PaintHeaderItem(header, nullptr, hit, Hover);
+    PaintHeaderItem(header, nullptr, hit, VisualState::Hover);
 }
 
 void HeaderPress(HWND header, LPARAM lparam) {
@@ -68,7 +68,7 @@ void HeaderPress(HWND header, LPARAM lparam) {
     const int hit = HeaderHitTest(header, PointerX(lparam));
     SetSkinProp(header, prop::HdIndex, hit);
     if (hit >= 0)
-        PaintHeaderItem(header, nullptr, hit, Pressed);
+        PaintHeaderItem(header, nullptr, hit, VisualState::Pressed);
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ bool InComboDropZone(HWND combo, int x, int y) {
 }
 
 void TrackMouseMove(HWND window, ControlKind kind, WPARAM wparam, LPARAM lparam) {
-    const int held = (wparam & MK_LBUTTON) ? Pressed : Hover;
+    const VisualState held = (wparam & MK_LBUTTON) ? VisualState::Pressed : VisualState::Hover;
     switch (kind) {
         case ControlKind::CheckBox:
             PaintCheckBox(window, held, true);
@@ -94,8 +94,8 @@ void TrackMouseMove(HWND window, ControlKind kind, WPARAM wparam, LPARAM lparam)
             PaintComboButton(window, nullptr, held, false);
             break;
         case ControlKind::ComboBox:
-            PaintComboButton(window, nullptr, OverComboButton(window, lparam) ? held : Normal,
-                             false);
+            PaintComboButton(window, nullptr,
+                             OverComboButton(window, lparam) ? held : VisualState::Normal, false);
             break;
         case ControlKind::Header:
             HeaderMouseMove(window, wparam, lparam);
@@ -109,16 +109,16 @@ void TrackMouseLeave(HWND window, ControlKind kind) {
     switch (kind) {
         case ControlKind::CheckBox:
             SetSkinProp(window, prop::MouseFlag, 0);
-            PaintCheckBox(window, Normal, false);
+            PaintCheckBox(window, VisualState::Normal, false);
             break;
         case ControlKind::OptionButton:
             SetSkinProp(window, prop::MouseFlag, 0);
-            PaintOptionButton(window, Normal, false);
+            PaintOptionButton(window, VisualState::Normal, false);
             break;
         case ControlKind::ComboBox:
         case ControlKind::DriveList:
             SetSkinProp(window, prop::MouseFlag, 0);
-            PaintComboButton(window, nullptr, Normal, false);
+            PaintComboButton(window, nullptr, VisualState::Normal, false);
             break;
         case ControlKind::Header: {
             const int old = HeaderIndex(window, prop::HmIndex);
@@ -126,7 +126,7 @@ void TrackMouseLeave(HWND window, ControlKind kind) {
             SetSkinProp(window, prop::HdIndex, -1);
             SetSkinProp(window, prop::HmIndex, -1);
             if (old >= 0)
-                PaintHeaderItem(window, nullptr, old, Normal);
+                PaintHeaderItem(window, nullptr, old, VisualState::Normal);
             break;
         }
         default:
@@ -137,17 +137,17 @@ void TrackMouseLeave(HWND window, ControlKind kind) {
 void TrackLButtonDown(HWND window, ControlKind kind, LPARAM lparam) {
     switch (kind) {
         case ControlKind::CheckBox:
-            PaintCheckBox(window, Pressed, false);
+            PaintCheckBox(window, VisualState::Pressed, false);
             break;
         case ControlKind::OptionButton:
-            PaintOptionButton(window, Pressed, false);
+            PaintOptionButton(window, VisualState::Pressed, false);
             break;
         case ControlKind::DriveList:
-            PaintComboButton(window, nullptr, Pressed, false);
+            PaintComboButton(window, nullptr, VisualState::Pressed, false);
             break;
         case ControlKind::ComboBox:
             if (OverComboButton(window, lparam))
-                PaintComboButton(window, nullptr, Pressed, false);
+                PaintComboButton(window, nullptr, VisualState::Pressed, false);
             break;
         case ControlKind::Header:
             HeaderPress(window, lparam);
@@ -167,20 +167,22 @@ void TrackLButtonDblClk(HWND window, ControlKind kind, LPARAM lparam) {
 void TrackLButtonUp(HWND window, ControlKind kind) {
     switch (kind) {
         case ControlKind::CheckBox:
-            PaintCheckBox(window, Normal, false);
+            PaintCheckBox(window, VisualState::Normal, false);
             break;
         case ControlKind::OptionButton:
-            PaintOptionButton(window, Normal, false);
+            PaintOptionButton(window, VisualState::Normal, false);
             break;
         case ControlKind::ComboBox:
         case ControlKind::DriveList:
-            PaintComboButton(window, nullptr, PointerOver(window) ? Hover : Normal, false);
+            PaintComboButton(window, nullptr,
+                             PointerOver(window) ? VisualState::Hover : VisualState::Normal, false);
             break;
         case ControlKind::Header: {
             const int pressed = HeaderIndex(window, prop::HdIndex);
             SetSkinProp(window, prop::HdIndex, -1);
             if (pressed >= 0)
-                PaintHeaderItem(window, nullptr, pressed, PointerOver(window) ? Hover : Normal);
+                PaintHeaderItem(window, nullptr, pressed,
+                                PointerOver(window) ? VisualState::Hover : VisualState::Normal);
             break;
         }
         default:
@@ -192,18 +194,18 @@ void TrackKeyDown(HWND window, ControlKind kind, WPARAM key) {
     if (key != VK_SPACE)
         return;
     if (kind == ControlKind::CheckBox)
-        PaintCheckBox(window, Pressed, false);
+        PaintCheckBox(window, VisualState::Pressed, false);
     else if (kind == ControlKind::OptionButton)
-        PaintOptionButton(window, Pressed, false);
+        PaintOptionButton(window, VisualState::Pressed, false);
 }
 
 void TrackKeyUp(HWND window, ControlKind kind, WPARAM key) {
     if (key != VK_SPACE)
         return;
     if (kind == ControlKind::CheckBox)
-        PaintCheckBox(window, Normal, false);
+        PaintCheckBox(window, VisualState::Normal, false);
     else if (kind == ControlKind::OptionButton)
-        PaintOptionButton(window, Normal, false);
+        PaintOptionButton(window, VisualState::Normal, false);
 }
 
 void TrackFocusChange(HWND window, ControlKind kind) {
@@ -211,7 +213,7 @@ void TrackFocusChange(HWND window, ControlKind kind) {
     // focus rectangle, and a check that follows the focus), which covers the
     // skin's circle; check boxes are left alone.
     if (kind == ControlKind::OptionButton)
-        PaintOptionButton(window, Normal, true);
+        PaintOptionButton(window, VisualState::Normal, true);
 }
 
 }  // namespace taverel::skin

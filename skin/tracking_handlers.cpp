@@ -35,7 +35,7 @@ bool StillSkinned(HWND window) {
 
 void ShowPressedAtOnce(HWND window) {
     StopFadeTimer(window);
-    SetSkinProp(window, prop::OldState, Pressed);
+    StoreState(window, VisualState::Pressed);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
     BlendButtonFade(window, nullptr);
     SetSkinProp(window, prop::AlphaLevel, 0);
@@ -59,7 +59,7 @@ LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wparam, 
         return result;
     }
     if (entered) {
-        SetSkinProp(window, prop::OldState, Hover);
+        StoreState(window, VisualState::Hover);
         SetSkinProp(window, prop::AlphaLevel, HoverStartLevel);
         StartFadeTimer(window);
         return result;
@@ -87,10 +87,10 @@ LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
     }
     // Part of the way towards hover, then a fade back to normal.
     SetSkinProp(window, prop::MouseFlag, 0);
-    SetSkinProp(window, prop::OldState, Hover);
+    StoreState(window, VisualState::Hover);
     SetSkinProp(window, prop::AlphaLevel, LeaveBlendLevel);
     BlendButtonFade(window, nullptr);
-    SetSkinProp(window, prop::OldState, Normal);
+    StoreState(window, VisualState::Normal);
     SetSkinProp(window, prop::AlphaLevel, HoverStartLevel);
     StartFadeTimer(window);
     return result;
@@ -131,7 +131,7 @@ LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wparam, 
     }
     // The next move over the button counts as a fresh entry.
     SetSkinProp(window, prop::MouseFlag, 0);
-    SetSkinProp(window, prop::OldState, Normal);
+    StoreState(window, VisualState::Normal);
     SetSkinProp(window, prop::AlphaLevel, ReleaseStartLevel);
     StartFadeTimer(window);
     return result;
@@ -163,7 +163,7 @@ LRESULT OnKeyUp(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPAR
     if (wparam == VK_SPACE) {
         SetSkinProp(window, prop::MouseFlag, 0);
         SetSkinProp(window, prop::AlphaLevel, HoverStartLevel);
-        SetSkinProp(window, prop::OldState, Normal);
+        StoreState(window, VisualState::Normal);
         StartFadeTimer(window);
     }
     return result;
@@ -202,7 +202,7 @@ LRESULT OnEnable(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPA
     const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
     if (kind != ControlKind::PushButton || !StillSkinned(window))
         return result;
-    SetSkinProp(window, prop::OldState, wparam ? Normal : Disabled);
+    StoreState(window, wparam ? VisualState::Normal : VisualState::Disabled);
     BlendButtonFade(window, nullptr);
     return result;
 }

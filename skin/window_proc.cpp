@@ -37,7 +37,7 @@ LRESULT ReleaseThenRefreshToggles(WNDPROC previous, HWND window, UINT message, W
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (!window)
         return 0;
-    const WNDPROC previous = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
+    const WNDPROC previous = PreviousProcedure(window);
     if (!previous)
         return DefWindowProcW(window, message, wparam, lparam);
 
@@ -92,10 +92,10 @@ BOOL CALLBACK RefreshToggleButtons(HWND child, LPARAM) {
         return TRUE;
     switch (GetControlKind(child)) {
         case ControlKind::CheckBox:
-            PaintCheckBox(child, Normal, true);
+            PaintCheckBox(child, VisualState::Normal, true);
             break;
         case ControlKind::OptionButton:
-            PaintOptionButton(child, Normal, true);
+            PaintOptionButton(child, VisualState::Normal, true);
             break;
         default:
             break;
@@ -121,7 +121,7 @@ LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM 
     const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
     const ControlKind kind = GetControlKind(window);
     if (kind == ControlKind::ComboBox || kind == ControlKind::DriveList)
-        PaintComboButton(window, nullptr, Normal, false);
+        PaintComboButton(window, nullptr, VisualState::Normal, false);
     return result;
 }
 

@@ -71,13 +71,14 @@ int main() {
         [&] { BitBlt(dst, 0, 0, kWidth, kHeight, src, 0, 0, SRCCOPY); }, kMinSeconds);
     const double sliced = MicrosecondsPerCall(
         [&] {
-            DrawSlicedImage(dst, 0, 0, kWidth, kHeight, ButtonFaceSheet(), 0, 0, 7, 21, 3, 3, 3, 3);
+            DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, ButtonFaceSheet(), {0, 0, 7, 21},
+                            {3, 3, 3, 3});
         },
         kMinSeconds);
     const double sliced_keyed = MicrosecondsPerCall(
         [&] {
-            DrawSlicedImage(dst, 0, 0, kWidth, kHeight, OptionCircleSheet(), 0, 0, 13, 13, 5, 5, 5,
-                            5, TransparentKey);
+            DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, OptionCircleSheet(), {0, 0, 13, 13},
+                            {5, 5, 5, 5}, TransparentKey);
         },
         kMinSeconds);
     const double transparent = MicrosecondsPerCall(

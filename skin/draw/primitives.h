@@ -4,18 +4,18 @@
 #pragma once
 
 #include "platform/win.h"
+#include "skin/draw/box.h"
 
 #include <optional>
 #include <string>
 
 namespace taverel::skin {
 
-// Nine-slice scaled copy of the source box (sx, sy, sw, sh) into the
-// destination box, corners unscaled, edges stretched along their length only.
-// Returns 0 when a size is zero; else the final BitBlt's result, or 1 on the
-// keyed path (which goes through DrawTransparent).
-int DrawSlicedImage(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw,
-                    int sh, int left, int top, int right, int bottom,
+// Nine-slice scaled copy of the source box `from` into the box `to`: the
+// margins `keep` unscaled at the corners, the edges stretched along their
+// length only. Returns 0 when a size is zero; else the final BitBlt's result,
+// or 1 on the keyed path (which goes through DrawTransparent).
+int DrawSlicedImage(HDC dc, Box to, HDC source, Box from, Margins keep,
                     std::optional<COLORREF> key = std::nullopt);
 
 // Colour-keyed copy: every source pixel equal to `key` is left out, every other

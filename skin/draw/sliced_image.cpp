@@ -3,8 +3,10 @@
 
 namespace taverel::skin {
 
-int DrawSlicedImage(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw,
-                    int sh, int left, int top, int right, int bottom, std::optional<COLORREF> key) {
+int DrawSlicedImage(HDC dst, Box to, HDC src, Box from, Margins keep, std::optional<COLORREF> key) {
+    const int dx = to.x, dy = to.y, dw = to.width, dh = to.height;
+    const int sx = from.x, sy = from.y, sw = from.width, sh = from.height;
+    const int left = keep.left, top = keep.top, right = keep.right, bottom = keep.bottom;
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return 0;
     // Everything is composed off screen first so the destination sees one

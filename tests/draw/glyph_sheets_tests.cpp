@@ -2,12 +2,13 @@
 // facts the pictures are known by (sizes, colour counts, key regions), and
 // the built canvases are read back pixel by pixel.
 #include "skin/draw/colours.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "tests/draw/canvas_pixels.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -45,6 +46,34 @@ TEST(GlyphSheetData, SizesPixelCountsAndDistinctColoursMatchTheKnownPictures) {
         EXPECT_EQ(distinct.size(), colours[i]) << "sheet " << i;
     }
     EXPECT_EQ(total, 2146);
+}
+
+// Every named region lies inside its sheet and keeps margins that leave a
+// middle to stretch; a region moved off its sheet would copy nothing.
+TEST(GlyphAtlas, EveryRegionFitsItsSheetWithItsMargins) {
+    using namespace atlas;
+    std::vector<GlyphRegion> regions{
+        DropButtonHover, DropButtonPressed, DropArrow,           DropArrowDisabled,
+        CheckMark,       CheckMarkDisabled, IndeterminateSquare, IndeterminateSquareDisabled,
+        OptionDot,       OptionDotDisabled, CheckBoxHoverFill,   CheckBoxPressedFill,
+        HeaderBackground};
+    for (int n = 0; n < VisualStateCount; ++n) {
+        regions.push_back(ButtonFace(VisualState(n)));
+        regions.push_back(OptionCircle(VisualState(n)));
+        regions.push_back(HeaderItem(VisualState(n)));
+    }
+    for (const GlyphRegion& r : regions) {
+        const SIZE size = GlyphSheetSize(r.sheet);
+        EXPECT_TRUE(r.box.x >= 0 && r.box.y >= 0 && r.box.width > 0 && r.box.height > 0 &&
+                    r.box.x + r.box.width <= size.cx && r.box.y + r.box.height <= size.cy)
+            << int(r.sheet) << " at " << r.box.x << "," << r.box.y;
+        EXPECT_LT(r.keep.left + r.keep.right, r.box.width) << int(r.sheet);
+        EXPECT_LT(r.keep.top + r.keep.bottom, r.box.height) << int(r.sheet);
+    }
+    // The disabled circle is the fourth row; header items run normal, hover, pressed.
+    EXPECT_EQ(OptionCircle(VisualState::Disabled).box.y, 39);
+    EXPECT_EQ(HeaderItem(VisualState::Pressed).box.x, 6);
+    EXPECT_EQ(HeaderItem(VisualState::Disabled).box.x, 0);
 }
 
 TEST(GlyphSheetData, KeyColourSitsExactlyWhereThePicturesAreSeeThrough) {

@@ -43,10 +43,10 @@ TEST_F(NoLeaks, DrawingPrimitives) {
     ExpectNoLeak("canvas", kCanvasRounds, [] { CreateMemoryCanvas(121, 33); });
     ExpectNoLeak("failed canvas", kRounds, [] { CreateMemoryCanvas(-1, 33); });
     ExpectNoLeak("sliced", kCanvasRounds, [dc] {
-        DrawSlicedImage(dc, 0, 0, 121, 33, ButtonFaceSheet(), 0, 0, 7, 21, 3, 3, 3, 3);
+        DrawSlicedImage(dc, {0, 0, 121, 33}, ButtonFaceSheet(), {0, 0, 7, 21}, {3, 3, 3, 3});
     });
     ExpectNoLeak("sliced, keyed", kCanvasRounds, [dc] {
-        DrawSlicedImage(dc, 0, 0, 13, 13, OptionCircleSheet(), 0, 13, 13, 13, 5, 5, 5, 5,
+        DrawSlicedImage(dc, {0, 0, 13, 13}, OptionCircleSheet(), {0, 13, 13, 13}, {5, 5, 5, 5},
                         TransparentKey);
     });
     ExpectNoLeak("transparent", kCanvasRounds, [dc] {

@@ -1,6 +1,6 @@
 // Nine-slice copies read back pixel by pixel against the glyph data.
 #include "skin/draw/colours.h"
-#include "skin/draw/glyph_sheets.h"
+#include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "tests/draw/canvas_pixels.h"
 
@@ -28,9 +28,7 @@ protected:
 TEST_F(SlicedImage, ButtonFaceOntoA75By25BoxKeepsCornersAndStretchesEdgesAlongTheirLength) {
     MemoryCanvas dst = FilledCanvas(81, 29);
     for (int face = 0; face < 4; ++face) {
-        EXPECT_NE(DrawSlicedImage(dst.dc(), 3, 2, 75, 25, ButtonFaceSheet(), 0, 21 * face, 7, 21, 3,
-                                  3, 3, 3),
-                  0);
+        EXPECT_NE(DrawGlyph(dst.dc(), {3, 2, 75, 25}, atlas::ButtonFace(VisualState(face))), 0);
         auto at = [&](int x, int y) { return GetPixel(dst.dc(), 3 + x, 2 + y); };
         // Corners, 3 x 3 each, unchanged.
         for (int y = 0; y < 3; ++y) {
@@ -82,7 +80,8 @@ TEST_F(SlicedImage, ButtonFaceOntoA75By25BoxKeepsCornersAndStretchesEdgesAlongTh
 TEST_F(SlicedImage, SameSizeCopyIsTheSourcePixelForPixel) {
     MemoryCanvas dst = FilledCanvas(9, 20);
     for (int i = 0; i < 3; ++i) {
-        DrawSlicedImage(dst.dc(), 3 * i, 0, 3, 20, HeaderItemSheet(), 3 * i, 0, 3, 20, 1, 1, 1, 1);
+        DrawSlicedImage(dst.dc(), {3 * i, 0, 3, 20}, HeaderItemSheet(), {3 * i, 0, 3, 20},
+                        {1, 1, 1, 1});
     }
     EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 9, 20,
                           [](int x, int y, COLORREF c) {
@@ -90,7 +89,7 @@ TEST_F(SlicedImage, SameSizeCopyIsTheSourcePixelForPixel) {
                           }),
               0);
     MemoryCanvas drop = FilledCanvas(4, 18);
-    DrawSlicedImage(drop.dc(), 0, 0, 4, 18, DropButtonSheet(), 4, 0, 4, 18, 2, 1, 1, 1);
+    DrawGlyph(drop.dc(), {0, 0, 4, 18}, atlas::DropButtonPressed);
     EXPECT_EQ(CountPixels(drop.dc(), 0, 0, 4, 18,
                           [](int x, int y, COLORREF c) {
                               return c != GlyphSheetPixel(GlyphSheet::DropButton, 4 + x, y);
@@ -101,15 +100,17 @@ TEST_F(SlicedImage, SameSizeCopyIsTheSourcePixelForPixel) {
 TEST_F(SlicedImage, ZeroOrNegativeSizesDrawNothingAndReturnZero) {
     MemoryCanvas dst = FilledCanvas(20, 30);
     const HDC src = ButtonFaceSheet();
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 0, 21, src, 0, 0, 7, 21, 3, 3, 3, 3), 0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 7, 0, src, 0, 0, 7, 21, 3, 3, 3, 3), 0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 7, 21, src, 0, 0, 0, 21, 3, 3, 3, 3), 0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 7, 21, src, 0, 0, 7, 0, 3, 3, 3, 3), 0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 0, 0, src, 0, 0, 7, 21, 0, 0, 0, 0, TransparentKey),
-              0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, -7, 21, src, 0, 0, 7, 21, 3, 3, 3, 3), 0);
-    EXPECT_EQ(DrawSlicedImage(dst.dc(), 0, 0, 7, -21, src, 0, 0, 7, 21, 3, 3, 3, 3, TransparentKey),
-              0);
+    EXPECT_EQ(DrawSlicedImage(dst.dc(), {0, 0, 0, 21}, src, {0, 0, 7, 21}, {3, 3, 3, 3}), 0);
+    EXPECT_EQ(DrawSlicedImage(dst.dc(), {0, 0, 7, 0}, src, {0, 0, 7, 21}, {3, 3, 3, 3}), 0);
+    EXPECT_EQ(DrawSlicedImage(dst.dc(), {0, 0, 7, 21}, src, {0, 0, 0, 21}, {3, 3, 3, 3}), 0);
+    EXPECT_EQ(DrawSlicedImage(dst.dc(), {0, 0, 7, 21}, src, {0, 0, 7, 0}, {3, 3, 3, 3}), 0);
+    EXPECT_EQ(
+        DrawSlicedImage(dst.dc(), {0, 0, 0, 0}, src, {0, 0, 7, 21}, {0, 0, 0, 0}, TransparentKey),
+        0);
+    EXPECT_EQ(DrawSlicedImage(dst.dc(), {0, 0, -7, 21}, src, {0, 0, 7, 21}, {3, 3, 3, 3}), 0);
+    EXPECT_EQ(
+        DrawSlicedImage(dst.dc(), {0, 0, 7, -21}, src, {0, 0, 7, 21}, {3, 3, 3, 3}, TransparentKey),
+        0);
     EXPECT_EQ(
         CountPixels(dst.dc(), 0, 0, 20, 30, [](int, int, COLORREF c) { return c != Sentinel; }), 0);
 }
@@ -118,7 +119,8 @@ TEST_F(SlicedImage, ABoxSmallerThanItsMarginsStaysInsideTheBox) {
     // The edge and centre extents turn negative; whatever the platform makes
     // of them, it happens on the canvas, never around the box.
     MemoryCanvas dst = FilledCanvas(12, 12);
-    EXPECT_NE(DrawSlicedImage(dst.dc(), 4, 4, 4, 4, ButtonFaceSheet(), 0, 0, 7, 21, 3, 3, 3, 3), 0);
+    EXPECT_NE(
+        DrawSlicedImage(dst.dc(), {4, 4, 4, 4}, ButtonFaceSheet(), {0, 0, 7, 21}, {3, 3, 3, 3}), 0);
     EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 12, 12,
                           [](int x, int y, COLORREF c) {
                               const bool inside = x >= 4 && x < 8 && y >= 4 && y < 8;
@@ -130,8 +132,9 @@ TEST_F(SlicedImage, ABoxSmallerThanItsMarginsStaysInsideTheBox) {
 TEST_F(SlicedImage, AllMarginsZeroIsOnePlainStretch) {
     // Header strip 1 (3 x 20) onto 9 x 40: each pixel becomes a 3 x 2 block.
     MemoryCanvas dst = FilledCanvas(9, 40);
-    EXPECT_NE(DrawSlicedImage(dst.dc(), 0, 0, 9, 40, HeaderItemSheet(), 3, 0, 3, 20, 0, 0, 0, 0),
-              0);
+    EXPECT_NE(
+        DrawSlicedImage(dst.dc(), {0, 0, 9, 40}, HeaderItemSheet(), {3, 0, 3, 20}, {0, 0, 0, 0}),
+        0);
     EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 9, 40,
                           [](int x, int y, COLORREF c) {
                               return c != GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x / 3, y / 2);
@@ -143,7 +146,7 @@ TEST_F(SlicedImage, NegativeMarginsShiftTheSourceOfTheSingleStretch) {
     // Margins -1, -1, 0, 0 take the source box from (sx - 1, sy - 1) at the
     // given size: a same-size copy shifted by one pixel.
     MemoryCanvas dst = FilledCanvas(3, 19);
-    DrawSlicedImage(dst.dc(), 0, 0, 3, 19, HeaderItemSheet(), 4, 1, 3, 19, -1, -1, 0, 0);
+    DrawSlicedImage(dst.dc(), {0, 0, 3, 19}, HeaderItemSheet(), {4, 1, 3, 19}, {-1, -1, 0, 0});
     EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 3, 19,
                           [](int x, int y, COLORREF c) {
                               return c != GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x, y);
@@ -155,8 +158,8 @@ TEST_F(SlicedImage, KeyedOptionCircleLeavesTheKeyCornersUntouchedAndReturnsOne) 
     MemoryCanvas dst = FilledCanvas(17, 17);
     for (int state = 0; state < 4; ++state) {
         taverel::skin::FillSolidRect(dst.dc(), 0, 0, 17, 17, Sentinel);
-        EXPECT_EQ(DrawSlicedImage(dst.dc(), 2, 2, 13, 13, OptionCircleSheet(), 0, 13 * state, 13,
-                                  13, 5, 5, 5, 5, TransparentKey),
+        EXPECT_EQ(DrawGlyph(dst.dc(), {2, 2, 13, 13}, atlas::OptionCircle(VisualState(state)),
+                            TransparentKey),
                   1);
         int untouched = 0;
         for (int y = 0; y < 17; ++y) {

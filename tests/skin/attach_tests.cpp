@@ -85,7 +85,7 @@ TEST_F(AttachTest, MainLikeTreeSkinsEightWindowsWithTheirKindsProperties) {
     EXPECT_EQ(14u, button.size());
     EXPECT_EQ(button_style, GetSkinProp(tree_.calculate, prop::OldStyle));
     EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrW(tree_.calculate, GWL_STYLE) & BS_TYPEMASK);
-    EXPECT_EQ(Normal, GetSkinProp(tree_.calculate, prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(tree_.calculate));
 
     const std::vector<std::wstring> option = PropertiesOf(tree_.option1);
     EXPECT_EQ(3u, option.size());
@@ -136,7 +136,7 @@ TEST_F(AttachTest, ButtonStylesAndStates) {
     ASSERT_EQ(1, AttachSkin(tree_.form));
     EXPECT_EQ(4, SkinnedWindowCount());
 
-    EXPECT_EQ(Disabled, GetSkinProp(disabled, prop::OldState));
+    EXPECT_EQ(VisualState::Disabled, StoredState(disabled));
     EXPECT_EQ(owner_style, GetWindowLongPtrW(owner_drawn, GWL_STYLE));
     EXPECT_EQ(check_style, GetWindowLongPtrW(check, GWL_STYLE));
     // Still a push button to the skin: images, properties and region.

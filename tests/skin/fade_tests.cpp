@@ -51,10 +51,10 @@ protected:
         return levels;
     }
 
-    bool ShowsState(int state) const {
+    bool ShowsState(VisualState state) const {
         for (int y = 3; y < 25; y += 4) {
             for (int x = 3; x < 97; x += 4) {
-                if (WindowPixel(button_, x, y) != StatePixel(button_, state, x, y))
+                if (WindowPixel(button_, x, y) != StatePixel(button_, StateNumber(state), x, y))
                     return false;
             }
         }
@@ -79,7 +79,7 @@ void ExpectLevels(const std::vector<int>& levels, int start) {
 TEST_F(FadeTest, HoverFadeTakes86BlendsAndEndsOnTheHoverImage) {
     Enter();
     EXPECT_EQ(1, Prop(prop::MouseFlag));
-    EXPECT_EQ(Hover, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Hover, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     EXPECT_EQ(static_cast<INT_PTR>(FadeTimerId), Prop(prop::TimerId));
 
@@ -88,7 +88,7 @@ TEST_F(FadeTest, HoverFadeTakes86BlendsAndEndsOnTheHoverImage) {
     ExpectLevels(levels, 0);
     EXPECT_EQ(0, Prop(prop::TimerId));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
-    EXPECT_TRUE(ShowsState(Hover));
+    EXPECT_TRUE(ShowsState(VisualState::Hover));
 }
 
 TEST_F(FadeTest, MovesInsideTheButtonChangeNothing) {
@@ -107,46 +107,47 @@ TEST_F(FadeTest, PressShowsPressedAtOnceAndReleaseFadesFrom60) {
     Enter();
     SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
     SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    EXPECT_EQ(Pressed, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Pressed, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::TimerId));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
-    EXPECT_TRUE(ShowsState(Pressed));
+    EXPECT_TRUE(ShowsState(VisualState::Pressed));
 
     // Dragged off while captured (the pointer is far away): the pressed
     // image is shown completely again.
     SendMessageW(button_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(500, 500));
     EXPECT_EQ(255, Prop(prop::AlphaLevel));
     EXPECT_EQ(0, Prop(prop::TimerId));
-    EXPECT_EQ(Pressed, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Pressed, StoredState(button_));
 
     SendMessageW(button_, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(0, Prop(prop::MouseFlag));
-    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(button_));
     EXPECT_EQ(60, Prop(prop::AlphaLevel));
     const std::vector<int> levels = RunFade();
     EXPECT_EQ(66u, levels.size());
     ExpectLevels(levels, 60);
-    EXPECT_TRUE(ShowsState(Normal));
+    EXPECT_TRUE(ShowsState(VisualState::Normal));
 }
 
 TEST_F(FadeTest, LeaveBlendsHoverAt140ThenFadesToNormal) {
     RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_TRUE(ShowsState(Normal));
+    ASSERT_TRUE(ShowsState(VisualState::Normal));
     // A pixel where the two images differ shows the 140/255 mix.
     int px = -1;
     int py = 14;
     for (int x = 3; x < 97 && px < 0; ++x) {
-        if (StatePixel(button_, Normal, x, py) != StatePixel(button_, Hover, x, py))
+        if (StatePixel(button_, StateNumber(VisualState::Normal), x, py) !=
+            StatePixel(button_, StateNumber(VisualState::Hover), x, py))
             px = x;
     }
     ASSERT_GE(px, 0);
-    const COLORREF normal = StatePixel(button_, Normal, px, py);
-    const COLORREF hover = StatePixel(button_, Hover, px, py);
+    const COLORREF normal = StatePixel(button_, StateNumber(VisualState::Normal), px, py);
+    const COLORREF hover = StatePixel(button_, StateNumber(VisualState::Hover), px, py);
 
     SetSkinProp(button_, prop::MouseFlag, 1);
     SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(0, Prop(prop::MouseFlag));
-    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     EXPECT_NE(0, Prop(prop::TimerId));
     const COLORREF shown = WindowPixel(button_, px, py);
@@ -157,7 +158,7 @@ TEST_F(FadeTest, LeaveBlendsHoverAt140ThenFadesToNormal) {
 
     const std::vector<int> levels = RunFade();
     EXPECT_EQ(86u, levels.size());
-    EXPECT_TRUE(ShowsState(Normal));
+    EXPECT_TRUE(ShowsState(VisualState::Normal));
 }
 
 TEST_F(FadeTest, SpaceBarPressesAndReleasesOtherKeysOnlyForward) {
@@ -174,23 +175,23 @@ TEST_F(FadeTest, SpaceBarPressesAndReleasesOtherKeysOnlyForward) {
     EXPECT_EQ(0, Prop(prop::TimerId));
 
     SendMessageW(button_, WM_KEYDOWN, VK_SPACE, 0x390001);
-    EXPECT_EQ(Pressed, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Pressed, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     EXPECT_EQ(0, Prop(prop::TimerId));
-    EXPECT_TRUE(ShowsState(Pressed));
+    EXPECT_TRUE(ShowsState(VisualState::Pressed));
 
     SetSkinProp(button_, prop::MouseFlag, 1);
     SendMessageW(button_, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
     EXPECT_EQ(0, Prop(prop::MouseFlag));
-    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(button_));
     EXPECT_EQ(86u, RunFade().size());
 }
 
 TEST_F(FadeTest, FocusRestartsTheFadeOfTheSameState) {
-    SetSkinProp(button_, prop::OldState, Hover);
+    StoreState(button_, VisualState::Hover);
     SetSkinProp(button_, prop::AlphaLevel, 99);
     SetFocus(button_);
-    EXPECT_EQ(Hover, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Hover, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     EXPECT_NE(0, Prop(prop::TimerId));
     // The button losing the focus does the same.
@@ -203,10 +204,10 @@ TEST_F(FadeTest, FocusRestartsTheFadeOfTheSameState) {
 TEST_F(FadeTest, EnableSetsTheStateAndKeepsTheLevel) {
     SetSkinProp(button_, prop::AlphaLevel, 0);
     EnableWindow(button_, FALSE);
-    EXPECT_EQ(Disabled, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Disabled, StoredState(button_));
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     EnableWindow(button_, TRUE);
-    EXPECT_EQ(Normal, Prop(prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(button_));
 }
 
 TEST_F(FadeTest, TimerWithoutRunningFadeStillBlendsAndSteps) {

@@ -58,13 +58,13 @@ TEST(Form1Skin, PointerOnStartButtonShowsHoverThenLeaves) {
     MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_EQ(Hover, GetSkinProp(button, prop::OldState));
-    EXPECT_TRUE(ShowsState(button, Hover));
+    EXPECT_EQ(VisualState::Hover, StoredState(button));
+    EXPECT_TRUE(ShowsState(button, VisualState::Hover));
 
     MovePointerTo(2, 2);
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, Normal));
+    EXPECT_TRUE(ShowsState(button, VisualState::Normal));
     form.Close();
 }
 

@@ -37,15 +37,15 @@ TEST_P(RealInput, PointerOverTheButtonFadesToHoverAndLeavingFadesBack) {
     GetWindowRect(button, &r);
     MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
-    EXPECT_EQ(Hover, GetSkinProp(button, prop::OldState));
+    EXPECT_EQ(VisualState::Hover, StoredState(button));
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, Hover));
+    EXPECT_TRUE(ShowsState(button, VisualState::Hover));
 
     MovePointerTo(2, 2);
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
-    EXPECT_EQ(Normal, GetSkinProp(button, prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(button));
     ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, Normal));
+    EXPECT_TRUE(ShowsState(button, VisualState::Normal));
 
     DetachSkin(tree.form);
     DestroyWindow(tree.form);

@@ -110,10 +110,10 @@ TEST_F(PushButtonTest, FocusRectangleOnlyWhileFocused) {
 }
 
 TEST_F(PushButtonTest, PaintShowsTheImageOfTheState) {
-    auto matches = [&](HWND button, int state) {
+    auto matches = [&](HWND button, VisualState state) {
         for (int y = 2; y < kHeight - 2; y += 3) {
             for (int x = 2; x < kWidth - 2; x += 3) {
-                if (WindowPixel(button, x, y) != StatePixel(button, state, x, y))
+                if (WindowPixel(button, x, y) != StatePixel(button, StateNumber(state), x, y))
                     return false;
             }
         }
@@ -121,19 +121,19 @@ TEST_F(PushButtonTest, PaintShowsTheImageOfTheState) {
     };
     SetSkinProp(captioned_, prop::TimerId, 0);
     RedrawWindow(captioned_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_TRUE(matches(captioned_, Normal));
+    EXPECT_TRUE(matches(captioned_, VisualState::Normal));
     EXPECT_EQ(255, GetSkinProp(captioned_, prop::AlphaLevel));
 
-    SetSkinProp(captioned_, prop::OldState, Pressed);
+    StoreState(captioned_, VisualState::Pressed);
     RedrawWindow(captioned_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_TRUE(matches(captioned_, Pressed));
+    EXPECT_TRUE(matches(captioned_, VisualState::Pressed));
 
     // Disabled wins over whatever OLDSTATE held; the caption turns grey.
     EnableWindow(captioned_, FALSE);
-    SetSkinProp(captioned_, prop::OldState, Hover);
+    StoreState(captioned_, VisualState::Hover);
     RedrawWindow(captioned_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(Disabled, GetSkinProp(captioned_, prop::OldState));
-    EXPECT_TRUE(matches(captioned_, Disabled));
+    EXPECT_EQ(VisualState::Disabled, StoredState(captioned_));
+    EXPECT_TRUE(matches(captioned_, VisualState::Disabled));
 }
 
 bool IsRoundedBox(HWND button, int width, int height) {
@@ -180,12 +180,12 @@ TEST_F(PushButtonTest, ForeignButtonStylesKeepTheirOwnDrawing) {
     EXPECT_EQ(1u, testing::Recorder::Instance().Of(check, WM_PAINT).size());
     const COLORREF before = WindowPixel(check, 50, 12);
     SetSkinProp(check, prop::AlphaLevel, 255);
-    SetSkinProp(check, prop::OldState, Pressed);
+    StoreState(check, VisualState::Pressed);
     BlendButtonFade(check, nullptr);
     EXPECT_EQ(before, WindowPixel(check, 50, 12));
     EnableWindow(check, FALSE);
     BlendButtonFade(check, nullptr);
-    EXPECT_EQ(Disabled, GetSkinProp(check, prop::OldState));
+    EXPECT_EQ(VisualState::Disabled, StoredState(check));
 }
 
 }  // namespace

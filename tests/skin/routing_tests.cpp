@@ -195,13 +195,13 @@ TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
     ASSERT_EQ(1, SkinWindow(frame));
     ASSERT_EQ(1, SkinWindow(option));
 
-    SetSkinProp(option, prop::OldState, Hover);
+    StoreState(option, VisualState::Hover);
     SendMessageW(button_, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(Normal, GetSkinProp(option, prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(option));
 
-    SetSkinProp(option, prop::OldState, Pressed);
+    StoreState(option, VisualState::Pressed);
     SendMessageW(form_, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(Normal, GetSkinProp(option, prop::OldState));
+    EXPECT_EQ(VisualState::Normal, StoredState(option));
 }
 
 HWND form_to_detach = nullptr;

@@ -136,12 +136,12 @@ void MovePointerTo(int x, int y) {
     SendInput(1, &input, sizeof(input));
 }
 
-bool ShowsState(HWND button, int state) {
+bool ShowsState(HWND button, VisualState state) {
     RECT r{};
     GetWindowRect(button, &r);
     for (int y = 3; y < r.bottom - r.top - 3; y += 3) {
         for (int x = 3; x < r.right - r.left - 3; x += 3) {
-            if (WindowPixel(button, x, y) != StatePixel(button, state, x, y))
+            if (WindowPixel(button, x, y) != StatePixel(button, StateNumber(state), x, y))
                 return false;
         }
     }

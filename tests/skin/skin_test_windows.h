@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "tests/skin/visual_state_print.h"
 
 #include <string>
 #include <vector>
@@ -79,7 +80,7 @@ std::string Dump(const std::vector<Recorded>& records);
 void MovePointerTo(int x, int y);
 // True when the button's window shows its state image n (sampled, corners
 // left out).
-bool ShowsState(HWND button, int state);
+bool ShowsState(HWND button, VisualState state);
 
 // Pixel of a window's whole-window DC.
 COLORREF WindowPixel(HWND window, int x, int y);

@@ -31,7 +31,7 @@ TEST_F(ComboPaintTest, ButtonIsScrollBarWidthPlusOneWithCentredArrow) {
     const int height = 21;
     HWND combo = StandIn(CBS_DROPDOWNLIST, width, height);
     FillWindowBox(combo, 0, 0, width, height);
-    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::Normal, true), 1);
+    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::VisualState::Normal, true), 1);
     const int b = ButtonWidth();
     const int left = width - b - 1;
     // The button covers (W - B - 1, 1, B, H - 2) and nothing else.
@@ -62,13 +62,13 @@ TEST_F(ComboPaintTest, HoverAndPressedFacesComeFromTheirStrips) {
     // 20 high: the 18-row strip fits the button without vertical scaling.
     HWND combo = StandIn(CBS_DROPDOWNLIST, 120, 20);
     const int left = 120 - ButtonWidth() - 1;
-    skin::PaintComboButton(combo, nullptr, skin::Hover, true);
+    skin::PaintComboButton(combo, nullptr, skin::VisualState::Hover, true);
     // Corners are unscaled: (0,0) of the strip lands on the button's corner.
     EXPECT_EQ(WindowPixel(combo, left, 1), SheetPixel(GlyphSheet::DropButton, 0, 0));
     EXPECT_EQ(WindowPixel(combo, left + 1, 8), SheetPixel(GlyphSheet::DropButton, 1, 7));
-    skin::PaintComboButton(combo, nullptr, skin::Pressed, true);
+    skin::PaintComboButton(combo, nullptr, skin::VisualState::Pressed, true);
     EXPECT_EQ(WindowPixel(combo, left + 1, 8), SheetPixel(GlyphSheet::DropButton, 5, 7));
-    EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), skin::Pressed);
+    EXPECT_EQ(skin::StoredState(combo), skin::VisualState::Pressed);
 }
 
 TEST_F(ComboPaintTest, DisabledComboHasGreyArrowAndPaleFrame) {
@@ -76,7 +76,7 @@ TEST_F(ComboPaintTest, DisabledComboHasGreyArrowAndPaleFrame) {
     const int height = 21;
     HWND combo = StandIn(CBS_DROPDOWNLIST, width, height);
     EnableWindow(combo, FALSE);
-    skin::PaintComboButton(combo, nullptr, skin::Hover, true);
+    skin::PaintComboButton(combo, nullptr, skin::VisualState::Hover, true);
     const int left = width - ButtonWidth() - 1;
     const int arrow_x = left + skin::RoundHalfEven((ButtonWidth() - 7) / 2.0);
     EXPECT_EQ(WindowPixel(combo, arrow_x, 9), kDisabledArrow);
@@ -93,7 +93,7 @@ TEST_F(ComboPaintTest, DisabledComboHasGreyArrowAndPaleFrame) {
 TEST_F(ComboPaintTest, SimpleComboHasNoButton) {
     HWND combo = StandIn(CBS_SIMPLE, 120, 60);
     FillWindowBox(combo, 0, 0, 120, 60);
-    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::Hover, true), 0);
+    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::VisualState::Hover, true), 0);
     EXPECT_EQ(WindowPixel(combo, 110, 10), Marker);
     EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), 0);
 }
@@ -105,7 +105,7 @@ TEST_F(ComboPaintTest, GivenDcIsUsedInsteadOfTheWindows) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 120, 21);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    skin::PaintComboButton(combo, memory, skin::Normal, true);
+    skin::PaintComboButton(combo, memory, skin::VisualState::Normal, true);
     EXPECT_EQ(GetPixel(memory, 120 - ButtonWidth() - 1, 1), skin::White);
     EXPECT_EQ(WindowPixel(combo, 120 - ButtonWidth() - 1, 1), Marker);
     SelectObject(memory, old);
@@ -147,11 +147,11 @@ TEST_F(ComboPaintTest, DroppedListShowsPressedWhateverIsAsked) {
     RECT rect{};
     GetWindowRect(combo, &rect);
     const int left = rect.right - rect.left - ButtonWidth() - 1;
-    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::Normal, false), 1);
-    EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), skin::Pressed);
+    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::VisualState::Normal, false), 1);
+    EXPECT_EQ(skin::StoredState(combo), skin::VisualState::Pressed);
     EXPECT_EQ(WindowPixel(combo, left, 1), SheetPixel(GlyphSheet::DropButton, 4, 0));
     // Asked again for Normal: already Pressed, so nothing more is drawn.
-    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::Normal, false), 0);
+    EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::VisualState::Normal, false), 0);
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
@@ -160,7 +160,7 @@ TEST_F(ComboPaintTest, DriveListGetsFrameAndButtonOverItsOwnPainting) {
     Superclass(L"COMBOBOX", L"ThunderRT6DriveListBox");
     HWND drives = CreateChild(L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST, 20, 20, 150, 200);
     RouteSkinPaint(drives);
-    skin::SetSkinProp(drives, skin::prop::OldState, skin::Hover);
+    skin::StoreState(drives, skin::VisualState::Hover);
     Repaint(drives);
     RECT rect{};
     GetWindowRect(drives, &rect);

@@ -57,7 +57,7 @@ TEST_F(EngineKindsTest, DropDownListIsSkinnedWhenItFirstAsksForColours) {
     EXPECT_EQ(WindowPixel(info.hwndList, 0, 0), skin::BorderColour);
     EXPECT_EQ(WindowPixel(info.hwndList, 1, 1), skin::White);
     // While it is down the combo's button shows Pressed.
-    EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), skin::Pressed);
+    EXPECT_EQ(skin::StoredState(combo), skin::VisualState::Pressed);
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     PumpMessages();
 }
@@ -69,13 +69,13 @@ TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
     ASSERT_EQ(skin::AttachSkin(form_), 1);
     PumpMessages();
     const int cx = GetSystemMetrics(SM_CXMENUCHECK);
-    skin::SetSkinProp(box, skin::prop::OldState, skin::Hover);
-    skin::SetSkinProp(option, skin::prop::OldState, skin::Pressed);
+    skin::StoreState(box, skin::VisualState::Hover);
+    skin::StoreState(option, skin::VisualState::Pressed);
     FillWindowBox(box, 0, 0, cx, 17);
     FillWindowBox(option, 0, 0, cx, 17);
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
-    EXPECT_EQ(skin::GetSkinProp(option, skin::prop::OldState), skin::Normal);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Normal);
+    EXPECT_EQ(skin::StoredState(option), skin::VisualState::Normal);
     EXPECT_NE(WindowPixel(box, cx / 2, 8), Marker);
     EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
 }
@@ -104,10 +104,10 @@ TEST_F(EngineKindsTest, MouseMessagesReachTheCheckBoxBranch) {
     PumpMessages();
     SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(skin::GetSkinProp(box, skin::prop::MouseFlag), 1);
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Hover);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Hover);
     SendMessageW(box, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(skin::GetSkinProp(box, skin::prop::MouseFlag), 0);
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Normal);
 }
 
 }  // namespace

@@ -91,16 +91,17 @@ TEST_F(HeaderPaintTest, ItemsFollowTheIndexesPressedWinning) {
 
 TEST_F(HeaderPaintTest, PaintHeaderItemDrawsOneItemInTheAskedState) {
     HWND header = Header({{100, L"A"}, {80, L"B"}});
-    EXPECT_EQ(skin::PaintHeaderItem(header, nullptr, 1, skin::Hover), 0);
+    EXPECT_EQ(skin::PaintHeaderItem(header, nullptr, 1, skin::VisualState::Hover), 0);
     EXPECT_EQ(ItemFace(header, 1), Face(3));
     EXPECT_EQ(ItemFace(header, 0), Face(0));
-    skin::PaintHeaderItem(header, nullptr, 0, skin::Pressed);
+    skin::PaintHeaderItem(header, nullptr, 0, skin::VisualState::Pressed);
     EXPECT_EQ(ItemFace(header, 0), Face(6));
-    skin::PaintHeaderItem(header, nullptr, 0, 9);  // unknown states look normal
+    skin::PaintHeaderItem(header, nullptr, 0,
+                          static_cast<skin::VisualState>(9));  // unknown states look normal
     EXPECT_EQ(ItemFace(header, 0), Face(0));
 
     FillWindowBox(header, 0, 0, 300, kHeight);
-    EXPECT_EQ(skin::PaintHeaderItem(header, nullptr, -1, skin::Hover), 0);
+    EXPECT_EQ(skin::PaintHeaderItem(header, nullptr, -1, skin::VisualState::Hover), 0);
     EXPECT_EQ(WindowPixel(header, 50, 10), Marker);
 }
 
@@ -164,7 +165,7 @@ TEST_F(HeaderPaintTest, CaptionLongerThanTheBufferIsCutNotOverrun) {
     EXPECT_EQ(skin::GetHeaderItemCaption(header, 0), std::wstring(255, L'x'));
     EXPECT_EQ(skin::GetHeaderItemCaption(header, 1), L"B");
     // And the painters survive it.
-    skin::PaintHeaderItem(header, nullptr, 0, skin::Hover);
+    skin::PaintHeaderItem(header, nullptr, 0, skin::VisualState::Hover);
     Repaint(header);
     EXPECT_EQ(ItemFace(header, 1), Face(0));
 }

@@ -6,6 +6,7 @@
 
 #include "platform/win.h"
 #include "skin/draw/glyph_sheets.h"
+#include "tests/skin/visual_state_print.h"
 
 #include <gtest/gtest.h>
 

@@ -53,10 +53,17 @@ TEST_F(KindsLeakTest, RepeatedPaintsOfEachKindLeakNothing) {
             paint(i);
         std::printf("%d paints, %s: %u ms\n", paints, name, unsigned(GetTickCount() - start));
     };
-    timed("check", [&](int i) { skin::PaintCheckBox(box, i % 3, true); });
-    timed("option", [&](int i) { skin::PaintOptionButton(option, i % 3, true); });
-    timed("combo", [&](int i) { skin::PaintComboButton(combo, nullptr, i % 3, true); });
-    timed("header item", [&](int i) { skin::PaintHeaderItem(header, nullptr, i % 2, i % 3); });
+    timed("check",
+          [&](int i) { skin::PaintCheckBox(box, static_cast<skin::VisualState>(i % 3), true); });
+    timed("option", [&](int i) {
+        skin::PaintOptionButton(option, static_cast<skin::VisualState>(i % 3), true);
+    });
+    timed("combo", [&](int i) {
+        skin::PaintComboButton(combo, nullptr, static_cast<skin::VisualState>(i % 3), true);
+    });
+    timed("header item", [&](int i) {
+        skin::PaintHeaderItem(header, nullptr, i % 2, static_cast<skin::VisualState>(i % 3));
+    });
     timed("edge", [&](int) { skin::OnNcPaint(previous, edit, WM_NCPAINT, 1, 0); });
     timed("header", [&](int) {
         InvalidateRect(header, nullptr, FALSE);

@@ -51,7 +51,7 @@ protected:
 TEST_F(TogglePaintTest, CheckedBoxShowsFrameWhiteInsideAndMark) {
     HWND box = Box(17, BST_CHECKED);
     const int top = Top(box);
-    EXPECT_EQ(skin::PaintCheckBox(box, skin::Normal, true), 1);
+    EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Normal, true), 1);
     EXPECT_EQ(WindowPixel(box, 0, top), skin::BorderColour);
     EXPECT_EQ(WindowPixel(box, cx_ - 1, top + cy_ - 1), skin::BorderColour);
     EXPECT_EQ(WindowPixel(box, 1, top + 1), skin::White);
@@ -60,7 +60,7 @@ TEST_F(TogglePaintTest, CheckedBoxShowsFrameWhiteInsideAndMark) {
     ExpectGlyph(box, mark_x, top + mark_y, 0, 0, 9, 8);
     // The mark's key pixels show the white inside, not the sheet's magenta.
     EXPECT_EQ(WindowPixel(box, mark_x, top + mark_y), skin::White);
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Normal);
     if (cx_ == 13 && cy_ == 13) {
         EXPECT_EQ(WindowPixel(box, 2 + 8, top + 2), SheetPixel(GlyphSheet::CheckGlyph, 8, 0));
     }
@@ -69,23 +69,23 @@ TEST_F(TogglePaintTest, CheckedBoxShowsFrameWhiteInsideAndMark) {
 TEST_F(TogglePaintTest, HoverAndPressedFillAndPressedFrame) {
     HWND box = Box(17, BST_UNCHECKED);
     const int top = Top(box);
-    skin::PaintCheckBox(box, skin::Hover, true);
+    skin::PaintCheckBox(box, skin::VisualState::Hover, true);
     EXPECT_EQ(WindowPixel(box, 0, top), skin::BorderColour);
     // The hover band is cut from rows 17..21 of the sheet: its middle column
     // (x 6) runs F8EBC6..FBF1D4, none of them white.
     EXPECT_NE(WindowPixel(box, cx_ / 2, top + cy_ / 2), skin::White);
     EXPECT_EQ(WindowPixel(box, 1, top + 1), SheetPixel(GlyphSheet::OptionCircle, 1, 17));
 
-    skin::PaintCheckBox(box, skin::Pressed, true);
+    skin::PaintCheckBox(box, skin::VisualState::Pressed, true);
     EXPECT_EQ(WindowPixel(box, 0, top), skin::PressedBorderColour);
     EXPECT_EQ(WindowPixel(box, 1, top + 1), SheetPixel(GlyphSheet::OptionCircle, 1, 30));
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Pressed);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Pressed);
 }
 
 TEST_F(TogglePaintTest, IndeterminateBoxShowsSquareNotMark) {
     HWND box = Box(17, BST_INDETERMINATE);
     const int top = Top(box);
-    skin::PaintCheckBox(box, skin::Normal, true);
+    skin::PaintCheckBox(box, skin::VisualState::Normal, true);
     const int sq_x = skin::RoundHalfEven((cx_ - 7) / 2.0);
     const int sq_y = skin::RoundHalfEven((cy_ - 7) / 2.0);
     ExpectGlyph(box, sq_x, top + sq_y, 1, 9, 7, 7);
@@ -101,7 +101,8 @@ TEST_F(TogglePaintTest, DisabledBoxIsPaleWithoutFillWhateverTheState) {
     EnableWindow(box, FALSE);
     UpdateWindow(box);
     const int top = Top(box);
-    for (int state : {skin::Normal, skin::Hover, skin::Pressed}) {
+    for (skin::VisualState state :
+         {skin::VisualState::Normal, skin::VisualState::Hover, skin::VisualState::Pressed}) {
         skin::PaintCheckBox(box, state, true);
         EXPECT_EQ(WindowPixel(box, 0, top), skin::DisabledBorderColour) << state;
         EXPECT_EQ(WindowPixel(box, 1, top + 1), skin::White) << state;
@@ -115,7 +116,7 @@ TEST_F(TogglePaintTest, BoxIsCentredVerticallyHalvesToEven) {
     for (auto [extra, expected_top] : {std::pair{4, 2}, std::pair{5, 2}, std::pair{7, 4}}) {
         HWND box = Box(cy_ + extra, BST_UNCHECKED);
         FillWindowBox(box, 0, 0, cx_, cy_ + extra);
-        skin::PaintCheckBox(box, skin::Normal, true);
+        skin::PaintCheckBox(box, skin::VisualState::Normal, true);
         EXPECT_EQ(WindowPixel(box, 0, expected_top), skin::BorderColour) << extra;
         EXPECT_EQ(WindowPixel(box, 0, expected_top - 1), Marker) << extra;
         EXPECT_EQ(WindowPixel(box, 0, expected_top + cy_ - 1), skin::BorderColour) << extra;
@@ -126,32 +127,34 @@ TEST_F(TogglePaintTest, BoxIsCentredVerticallyHalvesToEven) {
 
 TEST_F(TogglePaintTest, SameStateWithoutForceDrawsNothing) {
     HWND box = Box(17, BST_CHECKED);
-    skin::SetSkinProp(box, skin::prop::OldState, skin::Hover);
+    skin::StoreState(box, skin::VisualState::Hover);
     FillWindowBox(box, 0, 0, cx_, 17);
-    EXPECT_EQ(skin::PaintCheckBox(box, skin::Hover, false), 0);
+    EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Hover, false), 0);
     EXPECT_EQ(WindowPixel(box, 1, 3), Marker);
-    EXPECT_EQ(skin::PaintOptionButton(box, skin::Hover, false), 0);
+    EXPECT_EQ(skin::PaintOptionButton(box, skin::VisualState::Hover, false), 0);
     EXPECT_EQ(WindowPixel(box, 6, 3), Marker);
-    EXPECT_EQ(skin::PaintCheckBox(box, skin::Hover, true), 1);
+    EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Hover, true), 1);
     EXPECT_NE(WindowPixel(box, 1, 3), Marker);
     // A different state draws without force, once.
-    EXPECT_EQ(skin::PaintCheckBox(box, skin::Normal, false), 1);
-    EXPECT_EQ(skin::PaintCheckBox(box, skin::Normal, false), 0);
+    EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Normal, false), 1);
+    EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Normal, false), 0);
 }
 
 TEST_F(TogglePaintTest, OptionCircleFollowsStateAndKeepsCornersOfTheControl) {
     HWND option = CreateChild(L"BUTTON", BS_AUTORADIOBUTTON, 10, 10, 120, 17);
     const int top = Top(option);
     const int sheet_row[] = {0, 13, 26};
-    for (int state : {skin::Normal, skin::Hover, skin::Pressed}) {
+    for (skin::VisualState state :
+         {skin::VisualState::Normal, skin::VisualState::Hover, skin::VisualState::Pressed}) {
         FillWindowBox(option, 0, 0, cx_, 17);
         EXPECT_EQ(skin::PaintOptionButton(option, state, true), 1);
         if (cx_ == 13 && cy_ == 13) {
             EXPECT_EQ(WindowPixel(option, 6, top),
-                      SheetPixel(GlyphSheet::OptionCircle, 6, sheet_row[state]))
+                      SheetPixel(GlyphSheet::OptionCircle, 6, sheet_row[skin::StateNumber(state)]))
                 << state;
-            EXPECT_EQ(WindowPixel(option, 6, top + 6),
-                      SheetPixel(GlyphSheet::OptionCircle, 6, sheet_row[state] + 6))
+            EXPECT_EQ(
+                WindowPixel(option, 6, top + 6),
+                SheetPixel(GlyphSheet::OptionCircle, 6, sheet_row[skin::StateNumber(state)] + 6))
                 << state;
         }
         // The circle's magenta corners leave what was there.
@@ -160,7 +163,7 @@ TEST_F(TogglePaintTest, OptionCircleFollowsStateAndKeepsCornersOfTheControl) {
     }
     // An enabled option button in an unknown state gets no circle.
     FillWindowBox(option, 0, 0, cx_, 17);
-    skin::PaintOptionButton(option, 7, true);
+    skin::PaintOptionButton(option, static_cast<skin::VisualState>(7), true);
     EXPECT_EQ(WindowPixel(option, cx_ / 2, top + cy_ / 2), Marker);
 }
 
@@ -168,7 +171,7 @@ TEST_F(TogglePaintTest, OptionDotOnlyForCheckStateOne) {
     HWND option = CreateChild(L"BUTTON", BS_AUTORADIOBUTTON, 10, 10, 120, 20);
     SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
     const int top = Top(option);
-    skin::PaintOptionButton(option, skin::Normal, true);
+    skin::PaintOptionButton(option, skin::VisualState::Normal, true);
     const int dot_x = skin::RoundHalfEven((cx_ - 5) / 2.0);
     const int dot_y = skin::RoundHalfEven((cy_ - 5) / 2.0 + top);
     ExpectGlyph(option, dot_x, dot_y, 2, 18, 5, 5);
@@ -180,7 +183,7 @@ TEST_F(TogglePaintTest, OptionDotOnlyForCheckStateOne) {
     // Check state 2 (a three-state box lends its state) shows the circle only.
     DestroyWindow(option);
     HWND third = Box(20, BST_INDETERMINATE);
-    skin::PaintOptionButton(third, skin::Normal, true);
+    skin::PaintOptionButton(third, skin::VisualState::Normal, true);
     if (cx_ == 13 && cy_ == 13) {
         EXPECT_EQ(WindowPixel(third, 6, top + 6), SheetPixel(GlyphSheet::OptionCircle, 6, 6));
     }
@@ -192,7 +195,7 @@ TEST_F(TogglePaintTest, DisabledOptionShowsPaleCircleAndDot) {
     EnableWindow(option, FALSE);
     UpdateWindow(option);
     const int top = Top(option);
-    skin::PaintOptionButton(option, skin::Pressed, true);
+    skin::PaintOptionButton(option, skin::VisualState::Pressed, true);
     if (cx_ == 13 && cy_ == 13) {
         EXPECT_EQ(WindowPixel(option, 6, top), SheetPixel(GlyphSheet::OptionCircle, 6, 39));
         EXPECT_EQ(WindowPixel(option, 6, top + 6), SheetPixel(GlyphSheet::CheckGlyph, 13, 20));
@@ -205,11 +208,11 @@ TEST_F(TogglePaintTest, PaintBranchPaintsNormalWithForce) {
         CreateChild(Superclass(L"BUTTON", L"ThunderRT6CheckBox"), BS_AUTO3STATE, 10, 10, 120, 17);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
     RouteSkinPaint(box);
-    skin::SetSkinProp(box, skin::prop::OldState, skin::Pressed);
+    skin::StoreState(box, skin::VisualState::Pressed);
     Repaint(box);
     const int top = Top(box);
     EXPECT_EQ(WindowPixel(box, 0, top), skin::BorderColour);
-    EXPECT_EQ(skin::GetSkinProp(box, skin::prop::OldState), skin::Normal);
+    EXPECT_EQ(skin::StoredState(box), skin::VisualState::Normal);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ LPARAM Point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
 
-INT_PTR OldState(HWND window) {
-    return skin::GetSkinProp(window, skin::prop::OldState);
+skin::VisualState OldState(HWND window) {
+    return skin::StoredState(window);
 }
 
 class TrackingTest : public KindsTest {};
@@ -32,54 +32,56 @@ TEST_F(TrackingTest, EditableComboZoneBoundsAreInclusive) {
     const int c = GetSystemMetrics(SM_CXVSCROLL);
     struct Move {
         int x;
-        INT_PTR state;
+        skin::VisualState state;
     };
     // At y 5: W - c - 3 Normal; W - c - 2 and W - 2 Hover; W - 1 Normal.
-    for (const Move& move : {Move{width - c - 3, skin::Normal}, Move{width - c - 2, skin::Hover},
-                             Move{width - 2, skin::Hover}, Move{width - 1, skin::Normal}}) {
+    for (const Move& move :
+         {Move{width - c - 3, skin::VisualState::Normal},
+          Move{width - c - 2, skin::VisualState::Hover}, Move{width - 2, skin::VisualState::Hover},
+          Move{width - 1, skin::VisualState::Normal}}) {
         skin::TrackMouseMove(combo, ControlKind::ComboBox, 0, Point(move.x, 5));
         EXPECT_EQ(OldState(combo), move.state) << move.x;
     }
     skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(width - 5, 1));
-    EXPECT_EQ(OldState(combo), skin::Normal);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
     skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(width - 5, 2));
-    EXPECT_EQ(OldState(combo), skin::Pressed);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
     EXPECT_FALSE(skin::InComboDropZone(combo, width - 5, height - 1));
     EXPECT_TRUE(skin::InComboDropZone(combo, width - 5, height - 2));
     // Moving with the button held over the zone asks for Pressed.
     skin::TrackMouseMove(combo, ControlKind::ComboBox, MK_LBUTTON, Point(width - 5, 5));
-    EXPECT_EQ(OldState(combo), skin::Pressed);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
 }
 
 TEST_F(TrackingTest, DropDownListComboCountsAsAWhole) {
     HWND combo = CreateChild(PlainClass(L"TaverelComboStandIn"), CBS_DROPDOWNLIST, 10, 10, 150, 22);
     skin::TrackMouseMove(combo, ControlKind::ComboBox, 0, Point(3, 3));
-    EXPECT_EQ(OldState(combo), skin::Hover);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Hover);
     skin::TrackMouseLeave(combo, ControlKind::ComboBox);
-    EXPECT_EQ(OldState(combo), skin::Normal);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
     skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(3, 3));
-    EXPECT_EQ(OldState(combo), skin::Pressed);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
     // Released with the pointer away from the combo box: Normal.
     SetCursorPos(600, 380);
     skin::TrackLButtonUp(combo, ControlKind::ComboBox);
-    EXPECT_EQ(OldState(combo), skin::Normal);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
     // Released over it: Hover.
     skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(3, 3));
     SetCursorPos(10 + 20, 10 + 10);
     skin::TrackLButtonUp(combo, ControlKind::ComboBox);
-    EXPECT_EQ(OldState(combo), skin::Hover);
+    EXPECT_EQ(OldState(combo), skin::VisualState::Hover);
 }
 
 TEST_F(TrackingTest, DriveListFollowsTheButtonFlag) {
     HWND drives =
         CreateChild(PlainClass(L"TaverelComboStandIn"), CBS_DROPDOWNLIST, 10, 10, 150, 22);
     skin::TrackMouseMove(drives, ControlKind::DriveList, 0, Point(3, 3));
-    EXPECT_EQ(OldState(drives), skin::Hover);
+    EXPECT_EQ(OldState(drives), skin::VisualState::Hover);
     skin::TrackMouseMove(drives, ControlKind::DriveList, MK_LBUTTON, Point(3, 3));
-    EXPECT_EQ(OldState(drives), skin::Pressed);
+    EXPECT_EQ(OldState(drives), skin::VisualState::Pressed);
     skin::SetSkinProp(drives, skin::prop::MouseFlag, 1);
     skin::TrackMouseLeave(drives, ControlKind::DriveList);
-    EXPECT_EQ(OldState(drives), skin::Normal);
+    EXPECT_EQ(OldState(drives), skin::VisualState::Normal);
     EXPECT_EQ(skin::GetSkinProp(drives, skin::prop::MouseFlag), 0);
 }
 
@@ -87,21 +89,21 @@ TEST_F(TrackingTest, CheckBoxRedrawsOnEveryMoveButNotOnDoubleClick) {
     HWND box = CreateChild(L"BUTTON", BS_AUTOCHECKBOX, 10, 10, 120, 17);
     const int cy = GetSystemMetrics(SM_CYMENUCHECK);
     skin::TrackMouseMove(box, ControlKind::CheckBox, 0, Point(3, 3));
-    EXPECT_EQ(OldState(box), skin::Hover);
+    EXPECT_EQ(OldState(box), skin::VisualState::Hover);
     FillWindowBox(box, 0, 0, 20, 17);
     skin::TrackMouseMove(box, ControlKind::CheckBox, 0, Point(4, 3));
     EXPECT_EQ(WindowPixel(box, 0, 8), skin::BorderColour);
 
     skin::TrackMouseMove(box, ControlKind::CheckBox, MK_LBUTTON, Point(4, 3));
-    EXPECT_EQ(OldState(box), skin::Pressed);
+    EXPECT_EQ(OldState(box), skin::VisualState::Pressed);
     EXPECT_EQ(WindowPixel(box, 0, (17 - cy) / 2 + 1), skin::PressedBorderColour);
 
     FillWindowBox(box, 0, 0, 20, 17);
     skin::TrackLButtonDblClk(box, ControlKind::CheckBox, Point(4, 3));
     EXPECT_EQ(WindowPixel(box, 0, 8), Marker);
-    EXPECT_EQ(OldState(box), skin::Pressed);
+    EXPECT_EQ(OldState(box), skin::VisualState::Pressed);
     skin::TrackLButtonUp(box, ControlKind::CheckBox);
-    EXPECT_EQ(OldState(box), skin::Normal);
+    EXPECT_EQ(OldState(box), skin::VisualState::Normal);
     EXPECT_EQ(WindowPixel(box, 0, 8), skin::BorderColour);
 }
 
@@ -111,13 +113,13 @@ TEST_F(TrackingTest, SpaceBarPressesAndReleasesOtherKeysDoNothing) {
     for (auto [window, kind] :
          {std::pair{box, ControlKind::CheckBox}, std::pair{option, ControlKind::OptionButton}}) {
         skin::TrackKeyDown(window, kind, VK_RETURN);
-        EXPECT_EQ(OldState(window), skin::Normal);
+        EXPECT_EQ(OldState(window), skin::VisualState::Normal);
         skin::TrackKeyDown(window, kind, VK_SPACE);
-        EXPECT_EQ(OldState(window), skin::Pressed);
+        EXPECT_EQ(OldState(window), skin::VisualState::Pressed);
         skin::TrackKeyUp(window, kind, 'A');
-        EXPECT_EQ(OldState(window), skin::Pressed);
+        EXPECT_EQ(OldState(window), skin::VisualState::Pressed);
         skin::TrackKeyUp(window, kind, VK_SPACE);
-        EXPECT_EQ(OldState(window), skin::Normal);
+        EXPECT_EQ(OldState(window), skin::VisualState::Normal);
     }
 }
 
@@ -195,8 +197,8 @@ TEST_F(HeaderTrackingTest, DragWithButtonHeldKeepsThePressedItem) {
     Clear();
     Move(50, MK_LBUTTON);
     EXPECT_EQ(Hovered(), 1);
-    EXPECT_EQ(Drawn(0), -1);  // item 0 is never drawn Hover
-    EXPECT_EQ(Drawn(1), -1);  // the pressed item is not drawn Normal
+    EXPECT_EQ(Drawn(0), -1);  // item 0 is never drawn VisualState::Hover
+    EXPECT_EQ(Drawn(1), -1);  // the pressed item is not drawn VisualState::Normal
     Move(150, MK_LBUTTON);    // back over HMINDEX: nothing at all
     EXPECT_EQ(Drawn(1), -1);
     EXPECT_EQ(Hovered(), 1);
