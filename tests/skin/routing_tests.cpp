@@ -13,6 +13,7 @@
 namespace taverel::skin {
 namespace {
 
+using testing::CompareSequence;
 using testing::CreateChild;
 using testing::CreateTestForm;
 using testing::Dump;
@@ -202,6 +203,52 @@ TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
     StoreState(option, VisualState::Pressed);
     SendMessageW(form_, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(VisualState::Normal, StoredState(option));
+}
+
+// An option button through the whole engine: each mouse message and WM_PAINT
+// reaches the procedure underneath once, first, and then the painter draws
+// (its BM_GETCHECK shows when it ran) the state the message calls for.
+TEST_F(RoutingTest, OptionButtonForwardsEachMessageThenPaintsItsState) {
+    HWND option =
+        CreateChild(form_, L"ThunderRT6OptionButton", L"x", BS_AUTORADIOBUTTON, 100, 10, 100, 20);
+    ASSERT_EQ(1, SkinWindow(option));
+    const LPARAM at = MAKELPARAM(3, 3);
+    struct Step {
+        UINT message;
+        WPARAM wparam;
+        VisualState after;
+        std::vector<testing::Expected> expected;
+    };
+    const Step steps[] = {
+        {WM_MOUSEMOVE, 0, VisualState::Hover, {{WM_MOUSEMOVE, 0, at}, {BM_GETCHECK, 0, 0}}},
+        {WM_MOUSEMOVE,
+         MK_LBUTTON,
+         VisualState::Pressed,
+         {{WM_MOUSEMOVE, MK_LBUTTON, at}, {BM_GETCHECK, 0, 0}}},
+        {WM_MOUSELEAVE, 0, VisualState::Normal, {{WM_MOUSELEAVE, 0, at}, {BM_GETCHECK, 0, 0}}},
+        // Already Normal: nothing is drawn.
+        {WM_MOUSELEAVE, 0, VisualState::Normal, {{WM_MOUSELEAVE, 0, at}}},
+        {WM_LBUTTONDOWN,
+         MK_LBUTTON,
+         VisualState::Pressed,
+         {{WM_LBUTTONDOWN, MK_LBUTTON, at}, {BM_GETCHECK, 0, 0}}},
+        // Its own release, then the refresh of every toggle of the tree.
+        {WM_LBUTTONUP,
+         0,
+         VisualState::Normal,
+         {{WM_LBUTTONUP, 0, at}, {BM_GETCHECK, 0, 0}, {BM_GETCHECK, 0, 0}}},
+        {WM_PAINT, 0, VisualState::Normal, {{WM_PAINT, 0, at}, {BM_GETCHECK, 0, 0}}},
+    };
+    for (const Step& step : steps) {
+        Recorder::Instance().Clear();
+        // The control's own reaction (capture, click) is not what is tested.
+        Recorder::Instance().Answer(step.message, 0);
+        SendMessageW(option, step.message, step.wparam, at);
+        Recorder::Instance().StopAnswering();
+        EXPECT_EQ("", CompareSequence(option, step.expected))
+            << "message 0x" << std::hex << step.message;
+        EXPECT_EQ(step.after, StoredState(option)) << "message 0x" << std::hex << step.message;
+    }
 }
 
 HWND form_to_detach = nullptr;

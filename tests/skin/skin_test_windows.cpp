@@ -64,6 +64,33 @@ LRESULT Recorder::Record(WNDPROC real, HWND window, UINT message, WPARAM wparam,
     return CallWindowProcW(real, window, message, wparam, lparam);
 }
 
+std::string CompareSequence(HWND window, const std::vector<Expected>& expected) {
+    std::vector<Recorded> got;
+    for (const Recorded& r : Recorder::Instance().All()) {
+        const bool noise =
+            r.message == WM_NCHITTEST || r.message == WM_SETCURSOR || r.message == WM_GETOBJECT;
+        if (r.window == window && !noise)
+            got.push_back(r);
+    }
+    size_t g = 0;
+    bool same = true;
+    for (const Expected& e : expected) {
+        const bool match = g < got.size() && got[g].message == e.message &&
+                           got[g].wparam == e.wparam &&
+                           ((e.flags & AnyLParam) || got[g].lparam == e.lparam);
+        if (match)
+            ++g;
+        else if (!(e.flags & Optional))
+            same = false;
+    }
+    if (same && g == got.size())
+        return std::string();
+    std::vector<Recorded> wanted;
+    for (const Expected& e : expected)
+        wanted.push_back({window, e.message, e.wparam, e.lparam});
+    return "expected:\n" + Dump(wanted) + "received:\n" + Dump(got);
+}
+
 void RegisterTestClasses() {
     static bool done = false;
     if (done)

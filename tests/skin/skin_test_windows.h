@@ -76,6 +76,19 @@ MainLikeTree CreateMainLikeTree(int x, int y);
 // Readable dump of a sequence of records.
 std::string Dump(const std::vector<Recorded>& records);
 
+// One message of an expected sequence, as in Wine's message tests.
+enum ExpectedFlags { Exact = 0, Optional = 1, AnyLParam = 2 };
+struct Expected {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+    int flags = Exact;
+};
+// Compares, in order, what `window` received since the last Clear with
+// `expected`, leaving out the noise the platform adds (hit tests, cursor
+// queries). "" when they agree, else both sequences in full.
+std::string CompareSequence(HWND window, const std::vector<Expected>& expected);
+
 // Moves the real pointer through the input queue (absolute screen pixels).
 void MovePointerTo(int x, int y);
 // True when the button's window shows its state image n (sampled, corners

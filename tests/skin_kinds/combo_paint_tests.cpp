@@ -137,6 +137,24 @@ TEST_F(ComboPaintTest, EditableComboIsPaintedWholeBySkin) {
     EnableWindow(combo, FALSE);
     Repaint(combo);
     EXPECT_EQ(WindowPixel(combo, 0, 0), skin::DisabledBorderColour);
+
+    // A drop-down list and a simple combo paint themselves first; the skin
+    // then lays its two-pixel frame over them, and its button where there is one.
+    for (DWORD style : {DWORD(CBS_DROPDOWNLIST), DWORD(CBS_SIMPLE)}) {
+        HWND other = CreateChild(L"COMBOBOX", style, 200, 20, 150, 100);
+        RouteSkinPaint(other);
+        Repaint(other);
+        GetWindowRect(other, &rect);
+        const int w = rect.right - rect.left;
+        const int h = rect.bottom - rect.top;
+        EXPECT_EQ(WindowPixel(other, 0, 0), skin::BorderColour) << style;
+        EXPECT_EQ(WindowPixel(other, 1, 1), skin::White) << style;
+        EXPECT_EQ(WindowPixel(other, w - 2, h - 2), skin::White) << style;
+        const COLORREF arrow = WindowPixel(
+            other, w - ButtonWidth() - 1 + skin::RoundHalfEven((ButtonWidth() - 7) / 2.0),
+            1 + skin::RoundHalfEven((h - 6) / 2.0));
+        EXPECT_EQ(arrow == kArrow, style == CBS_DROPDOWNLIST) << style;
+    }
 }
 
 TEST_F(ComboPaintTest, DroppedListShowsPressedWhateverIsAsked) {

@@ -2,10 +2,14 @@
 // drop-down list skinned when it first asks for its colours, and the refresh
 // of every toggle after a release anywhere in the tree.
 #include "skin/attach.h"
+#include "skin/control_kind.h"
 #include "skin/draw/colours.h"
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 #include "tests/support/message_pump.h"
+
+#include <cwctype>
+#include <string>
 
 namespace taverel::testing {
 namespace {
@@ -31,6 +35,55 @@ protected:
     }
     HWND form_ = nullptr;
 };
+
+// Every class name the skin knows, as a window reports it in any case.
+TEST(ClassTable, EveryNameInLowerAndMixedCaseGivesItsKind) {
+    using skin::ControlKind;
+    const struct {
+        const wchar_t* name;
+        ControlKind kind;
+    } table[] = {
+        {L"#32770", ControlKind::Form},
+        {L"ThunderFormDC", ControlKind::Form},
+        {L"ThunderRT6FormDC", ControlKind::Form},
+        {L"Form", ControlKind::Form},
+        {L"ThunderCommandButton", ControlKind::PushButton},
+        {L"ThunderRT6CommandButton", ControlKind::PushButton},
+        {L"Button", ControlKind::PushButton},
+        {L"ThunderComboBox", ControlKind::ComboBox},
+        {L"ThunderRT6ComboBox", ControlKind::ComboBox},
+        {L"Combo", ControlKind::ComboBox},
+        {L"ComboBox", ControlKind::ComboBox},
+        {L"ThunderDriveListBox", ControlKind::DriveList},
+        {L"ThunderRT6DriveListBox", ControlKind::DriveList},
+        {L"ThunderCheckBox", ControlKind::CheckBox},
+        {L"ThunderRT6CheckBox", ControlKind::CheckBox},
+        {L"ThunderOptionButton", ControlKind::OptionButton},
+        {L"ThunderRT6OptionButton", ControlKind::OptionButton},
+        {L"ProgressBar20WndClass", ControlKind::ProgressBar},
+        {L"ProgressBarWndClass", ControlKind::ProgressBar},
+        {L"msvb_lib_header", ControlKind::Header},
+        {L"SysHeader32", ControlKind::Header},
+        {L"Edit", ControlKind::Other},
+        {L"ThunderRT6FormDCx", ControlKind::Other},
+    };
+    for (const auto& entry : table) {
+        const std::wstring mixed = entry.name;
+        const std::wstring lower = skin::LowerAscii(mixed);
+        std::wstring upper = mixed;
+        for (wchar_t& c : upper)
+            c = static_cast<wchar_t>(towupper(c));
+        const std::string label(lower.begin(), lower.end());
+        EXPECT_EQ(skin::ClassifyClassName(lower), entry.kind) << label;
+        EXPECT_EQ(skin::ClassifyClassName(skin::LowerAscii(mixed)), entry.kind) << label;
+        EXPECT_EQ(skin::ClassifyClassName(skin::LowerAscii(upper)), entry.kind) << label;
+        // The table holds lower-case names: an unlowered name is not found.
+        if (lower != upper) {
+            EXPECT_EQ(skin::ClassifyClassName(upper), ControlKind::Other) << label;
+        }
+    }
+    EXPECT_EQ(skin::ClassifyClassName(L""), ControlKind::Other);
+}
 
 const wchar_t* CheckBoxClass() {
     Superclass(L"BUTTON", L"ThunderRT6OptionButton");

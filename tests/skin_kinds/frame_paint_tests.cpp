@@ -104,6 +104,27 @@ TEST_F(FramePaintTest, ClientEdgeBecomesFlatFrameWithBackgroundRing) {
     EnableWindow(edit, FALSE);
     Repaint(edit);
     EXPECT_EQ(WindowPixel(edit, 0, 0), skin::DisabledBorderColour);
+
+    // The rings take the colour the client DC holds, not white: a class with
+    // its own DC keeps the background colour set on it.
+    constexpr COLORREF kBackground = 0x00336699;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TaverelOwnDcEdge";
+    RegisterClassExW(&wc);
+    HWND own = CreateChild(wc.lpszClassName, 0, 200, 10, 60, 30, WS_EX_CLIENTEDGE);
+    HDC own_dc = GetDC(own);
+    SetBkColor(own_dc, kBackground);
+    ReleaseDC(own, own_dc);
+    RouteSkinPaint(own);
+    Repaint(own);
+    EXPECT_EQ(WindowPixel(own, 0, 0), skin::BorderColour);
+    EXPECT_EQ(WindowPixel(own, 1, 1), kBackground);
+    EXPECT_EQ(WindowPixel(own, 58, 28), kBackground);
+    EXPECT_EQ(WindowPixel(own, 2, 2), kBackground);
 }
 
 TEST_F(FramePaintTest, NoClientEdgeNoFrame) {

@@ -83,6 +83,17 @@ TEST_F(TrackingTest, DriveListFollowsTheButtonFlag) {
     skin::TrackMouseLeave(drives, ControlKind::DriveList);
     EXPECT_EQ(OldState(drives), skin::VisualState::Normal);
     EXPECT_EQ(skin::GetSkinProp(drives, skin::prop::MouseFlag), 0);
+    // Anywhere on a drive list a press shows Pressed; the release shows
+    // Hover over it and Normal away from it.
+    skin::TrackLButtonDown(drives, ControlKind::DriveList, Point(3, 3));
+    EXPECT_EQ(OldState(drives), skin::VisualState::Pressed);
+    SetCursorPos(10 + 20, 10 + 10);
+    skin::TrackLButtonUp(drives, ControlKind::DriveList);
+    EXPECT_EQ(OldState(drives), skin::VisualState::Hover);
+    skin::TrackLButtonDown(drives, ControlKind::DriveList, Point(3, 3));
+    SetCursorPos(600, 380);
+    skin::TrackLButtonUp(drives, ControlKind::DriveList);
+    EXPECT_EQ(OldState(drives), skin::VisualState::Normal);
 }
 
 TEST_F(TrackingTest, CheckBoxRedrawsOnEveryMoveButNotOnDoubleClick) {
@@ -225,6 +236,21 @@ TEST_F(HeaderTrackingTest, DragAwayAndBackToThePressedItemRedrawsItPressed) {
     SetCursorPos(10 + 50, 10 + 5);
     skin::TrackLButtonUp(header_, ControlKind::Header);
     EXPECT_EQ(Drawn(0), 3);
+
+    // Pressed on item 1 while the hover index still names item 0 (the press
+    // came before any move over item 1): dragging off turns item 0 Normal,
+    // and coming back over item 1 redraws it Pressed.
+    skin::TrackLButtonDown(header_, ControlKind::Header, Point(150, 5));
+    Clear();
+    Move(181, MK_LBUTTON);
+    EXPECT_EQ(Drawn(0), 0);
+    EXPECT_EQ(Drawn(1), -1);
+    Clear();
+    Move(150, MK_LBUTTON);
+    EXPECT_EQ(Drawn(0), 0);
+    EXPECT_EQ(Drawn(1), 6);
+    EXPECT_EQ(Hovered(), 0);
+    EXPECT_EQ(Pressed(), 1);
 }
 
 TEST_F(HeaderTrackingTest, DoubleClickPressesLikeButtonDownAndLeaveResets) {
