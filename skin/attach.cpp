@@ -2,12 +2,10 @@
 
 #include "platform/library.h"
 #include "platform/window_procedure.h"
-#include "skin/control_kind.h"
 #include "skin/draw/glyph_sheets.h"
 #include "skin/engine_state.h"
-#include "skin/fade.h"
 #include "skin/properties.h"
-#include "skin/push_button.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/window_proc.h"
 
 namespace taverel::skin {
@@ -38,88 +36,6 @@ void ReturnToUninitialised() {
 void RepaintWholeWindow(HWND window) {
     SendMessageW(window, WM_NCPAINT, 1, 0);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
-}
-
-void SkinPushButton(HWND window) {
-    CreateButtonStateImages(window);
-
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if ((style & ForeignButtonStyleBits) == 0)
-        SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
-
-    SetSkinProp(window, prop::OldStyle, style);
-    SetSkinProp(window, prop::MouseFlag, 0);
-    SetSkinProp(window, prop::TimerId, 0);
-    StoreState(window, IsWindowEnabled(window) ? VisualState::Normal : VisualState::Disabled);
-    SetSkinProp(window, prop::AlphaLevel, 0);
-
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    ApplyButtonRegion(window, outer.right - outer.left, outer.bottom - outer.top);
-}
-
-void UnskinPushButton(HWND window) {
-    DeleteButtonStateImages(window);
-    StopFadeTimer(window);
-    SetWindowLongPtrW(window, GWL_STYLE, GetSkinProp(window, prop::OldStyle));
-    RemoveSkinProp(window, prop::OldStyle);
-    RemoveSkinProp(window, prop::MouseFlag);
-    RemoveSkinProp(window, prop::TimerId);
-    RemoveSkinProp(window, prop::OldState);
-    RemoveSkinProp(window, prop::AlphaLevel);
-    SetWindowRgn(window, nullptr, TRUE);
-}
-
-void DoKindWork(HWND window, ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Form:
-            EnumChildWindows(window, SkinChildCallback, 0);
-            break;
-        case ControlKind::PushButton:
-            SkinPushButton(window);
-            break;
-        case ControlKind::ComboBox:
-        case ControlKind::DriveList:
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton:
-            SetSkinProp(window, prop::MouseFlag, 0);
-            StoreState(window, VisualState::Normal);
-            break;
-        case ControlKind::Header:
-            SetSkinProp(window, prop::MouseFlag, 0);
-            SetSkinProp(window, prop::HdIndex, -1);
-            SetSkinProp(window, prop::HmIndex, -1);
-            break;
-        case ControlKind::ProgressBar:
-        case ControlKind::Other:
-            break;
-    }
-}
-
-void UndoKindWork(HWND window, ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Form:
-            EnumChildWindows(window, UnskinChildCallback, 0);
-            break;
-        case ControlKind::PushButton:
-            UnskinPushButton(window);
-            break;
-        case ControlKind::ComboBox:
-        case ControlKind::DriveList:
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton:
-            RemoveSkinProp(window, prop::MouseFlag);
-            RemoveSkinProp(window, prop::OldState);
-            break;
-        case ControlKind::Header:
-            RemoveSkinProp(window, prop::MouseFlag);
-            RemoveSkinProp(window, prop::HdIndex);
-            RemoveSkinProp(window, prop::HmIndex);
-            break;
-        case ControlKind::ProgressBar:
-        case ControlKind::Other:
-            break;
-    }
 }
 
 }  // namespace
@@ -166,12 +82,12 @@ int SkinWindow(HWND window) {
     if (!platform::IsWindowOfThisThread(window))
         return 0;
 
-    const ControlKind kind = GetControlKind(window);
-    DoKindWork(window, kind);
+    const KindEntryPoints& kind = EntryPointsOf(window);
+    kind.take_over(window);
 
     const WNDPROC previous = platform::ReplaceWindowProcedure(window, SkinWindowProc);
     if (!previous) {
-        UndoKindWork(window, kind);
+        kind.give_back(window);
         return 0;
     }
     ++engine.skinned_window_count;
@@ -187,8 +103,7 @@ int UnskinWindow(HWND window) {
     if (!previous)
         return 0;
 
-    const ControlKind kind = GetControlKind(window);
-    UndoKindWork(window, kind);
+    EntryPointsOf(window).give_back(window);
 
     RemoveSkinProp(window, prop::ProcAddr);
     platform::ReplaceWindowProcedure(window, previous);

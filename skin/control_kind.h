@@ -1,5 +1,6 @@
 // Kinds of window by lower-cased class name. Every handler of the skin
-// branches on the kind, which is read afresh from the window each time.
+// hands its work to the kind, which is read afresh from the window each time.
+// The names themselves are in the kind table (skin/kinds/kind_table.cpp).
 #pragma once
 
 #include "platform/win.h"
@@ -17,6 +18,9 @@ enum class ControlKind {
     OptionButton,
     ProgressBar,
     Header,
+    DataList,      // keeps the platform's frame, gets the list frame on paint
+    DropDownList,  // a combo box's list
+    Grid,          // every class whose name begins "apexgrid"
     Other
 };
 

@@ -1,35 +1,105 @@
+// The one replacement procedure routes by message: it forwards each message
+// to the procedure it replaced and hands what follows to the entry point of
+// the window's kind (skin/kinds/kind_table.h). It knows no kind itself.
 #include "skin/window_proc.h"
 
+#include "platform/window_procedure.h"
 #include "skin/attach.h"
-#include "skin/control_kind.h"
-#include "skin/handlers.h"
-#include "skin/other_kinds.h"
+#include "skin/fade.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/properties.h"
-#include "skin/push_button.h"
 
 namespace taverel::skin {
 
 namespace {
+
+using KindWork = void (*)(const KindEntryPoints& kind, HWND window, WPARAM wparam,
+                          LPARAM lparam);
+
+// The kind is read before forwarding; the forwarded message can run
+// application code that gives the window back (or destroys it), after which
+// its state must not be rebuilt.
+LRESULT ForwardThenKindWork(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
+                            LPARAM lparam, KindWork work) {
+    const KindEntryPoints& kind = EntryPointsOf(window);
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
+    if (IsSkinned(window))
+        work(kind, window, wparam, lparam);
+    return result;
+}
+
+// Entering a kind that follows the pointer sets MOUSEFLAG and asks for one
+// WM_MOUSELEAVE.
+void FollowPointer(const KindEntryPoints& kind, HWND window, WPARAM wparam, LPARAM lparam) {
+    if (!kind.follows_pointer)
+        return;
+    const bool entered = GetSkinProp(window, prop::MouseFlag) == 0;
+    if (entered) {
+        SetSkinProp(window, prop::MouseFlag, 1);
+        RequestMouseLeave(window);
+    }
+    kind.mouse_move(window, wparam, lparam, entered);
+}
+
+struct Route {
+    UINT message;
+    KindWork work;
+};
+
+// What each kind does once the message has been forwarded.
+constexpr Route kAfterForwarding[] = {
+    {WM_SIZE, [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.sized(w); }},
+    {WM_WINDOWPOSCHANGING,
+     [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.position_changing(w); }},
+    {WM_SETFOCUS, [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.focus_changed(w); }},
+    {WM_KILLFOCUS, [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.focus_changed(w); }},
+    {WM_ENABLE, [](const KindEntryPoints& k, HWND w, WPARAM wp, LPARAM) { k.enabled(w, wp); }},
+    {WM_KEYDOWN, [](const KindEntryPoints& k, HWND w, WPARAM wp, LPARAM) { k.key_down(w, wp); }},
+    {WM_KEYUP, [](const KindEntryPoints& k, HWND w, WPARAM wp, LPARAM) { k.key_up(w, wp); }},
+    {WM_MOUSEMOVE, FollowPointer},
+    {WM_MOUSELEAVE,
+     [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) {
+         if (k.follows_pointer)
+             k.mouse_leave(w);
+     }},
+    {WM_LBUTTONDOWN,
+     [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM lp) { k.button_down(w, lp); }},
+    {WM_LBUTTONDBLCLK,
+     [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM lp) { k.double_click(w, lp); }},
+    {WM_LBUTTONUP, [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.button_up(w); }},
+};
+
+KindWork WorkAfterForwarding(UINT message) {
+    for (const Route& route : kAfterForwarding) {
+        if (route.message == message)
+            return route.work;
+    }
+    return nullptr;
+}
 
 // Pop-ups named by the message (a dialog box or menu of a modal loop, a
 // combo box's drop-down list) are skinned once the message has passed;
 // SkinWindow leaves an already skinned window alone, so repeats are free.
 LRESULT ForwardThenSkinPopup(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                              LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
     if (lparam != 0)
         SkinWindow(reinterpret_cast<HWND>(lparam));
     return result;
 }
 
-LRESULT ReleaseThenRefreshToggles(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
+// Skinned before forwarding: the window being activated is drawn by the skin
+// from its first activation on.
+LRESULT SkinThenForwardActivation(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                                   LPARAM lparam) {
-    const LRESULT result = OnLButtonUp(previous, window, message, wparam, lparam);
-    HWND root = GetParent(window);
-    if (!root)
-        root = window;
-    EnumChildWindows(root, RefreshToggleButtons, 0);
-    return result;
+    const HWND other = reinterpret_cast<HWND>(lparam);
+    if (other) {
+        if (GetParent(other) == window)
+            SkinWindow(other);
+        else if (GetControlKind(other) == ControlKind::Form)
+            SkinWindow(other);
+    }
+    return platform::ForwardMessage(previous, window, message, wparam, lparam);
 }
 
 }  // namespace
@@ -46,95 +116,40 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
             // Give the window back first; the destroy message still reaches
             // the procedure read above.
             UnskinWindow(window);
-            return CallWindowProcW(previous, window, message, wparam, lparam);
-        case WM_SIZE:
-            return OnSize(previous, window, message, wparam, lparam);
+            return platform::ForwardMessage(previous, window, message, wparam, lparam);
         case WM_ACTIVATE:
-            return OnActivate(previous, window, message, wparam, lparam);
-        case WM_SETFOCUS:
-            return OnSetFocus(previous, window, message, wparam, lparam);
-        case WM_KILLFOCUS:
-            return OnKillFocus(previous, window, message, wparam, lparam);
-        case WM_ENABLE:
-            return OnEnable(previous, window, message, wparam, lparam);
-        case WM_PAINT:
-            return OnPaint(previous, window, message, wparam, lparam);
-        case WM_WINDOWPOSCHANGING:
-            return OnWindowPosChanging(previous, window, message, wparam, lparam);
-        case WM_NCPAINT:
-            return OnNcPaint(previous, window, message, wparam, lparam);
-        case WM_KEYDOWN:
-            return OnKeyDown(previous, window, message, wparam, lparam);
-        case WM_KEYUP:
-            return OnKeyUp(previous, window, message, wparam, lparam);
-        case WM_TIMER:
-            return OnTimer(previous, window, message, wparam, lparam);
+            return SkinThenForwardActivation(previous, window, message, wparam, lparam);
         case WM_ENTERIDLE:
         case WM_CTLCOLORLISTBOX:
             return ForwardThenSkinPopup(previous, window, message, wparam, lparam);
-        case WM_MOUSEMOVE:
-            return OnMouseMove(previous, window, message, wparam, lparam);
-        case WM_LBUTTONDOWN:
-            return OnLButtonDown(previous, window, message, wparam, lparam);
-        case WM_LBUTTONUP:
-            return ReleaseThenRefreshToggles(previous, window, message, wparam, lparam);
-        case WM_LBUTTONDBLCLK:
-            return OnLButtonDblClk(previous, window, message, wparam, lparam);
-        case WM_MOUSELEAVE:
-            return OnMouseLeave(previous, window, message, wparam, lparam);
+        case WM_PAINT:
+            return EntryPointsOf(window).paint(previous, window, message, wparam, lparam);
+        case WM_NCPAINT:
+            return EntryPointsOf(window).nc_paint(previous, window, message, wparam, lparam);
+        case WM_TIMER:
+            EntryPointsOf(window).timer(window);
+            return platform::ForwardMessage(previous, window, message, wparam, lparam);
+        case WM_LBUTTONUP: {
+            const LRESULT result = ForwardThenKindWork(previous, window, message, wparam, lparam,
+                                                       WorkAfterForwarding(message));
+            HWND root = GetParent(window);
+            if (!root)
+                root = window;
+            EnumChildWindows(root, RefreshToggleButtons, 0);
+            return result;
+        }
         default:
-            return CallWindowProcW(previous, window, message, wparam, lparam);
+            break;
     }
+    if (const KindWork work = WorkAfterForwarding(message))
+        return ForwardThenKindWork(previous, window, message, wparam, lparam, work);
+    return platform::ForwardMessage(previous, window, message, wparam, lparam);
 }
 
 BOOL CALLBACK RefreshToggleButtons(HWND child, LPARAM) {
-    if (!IsSkinned(child))
-        return TRUE;
-    switch (GetControlKind(child)) {
-        case ControlKind::CheckBox:
-            PaintCheckBox(child, VisualState::Normal, true);
-            break;
-        case ControlKind::OptionButton:
-            PaintOptionButton(child, VisualState::Normal, true);
-            break;
-        default:
-            break;
-    }
+    if (IsSkinned(child))
+        EntryPointsOf(child).release_in_tree(child);
     return TRUE;
-}
-
-LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    // Skinned before forwarding: the window being activated is drawn by the
-    // skin from its first activation on.
-    const HWND other = reinterpret_cast<HWND>(lparam);
-    if (other) {
-        if (GetParent(other) == window)
-            SkinWindow(other);
-        else if (GetControlKind(other) == ControlKind::Form)
-            SkinWindow(other);
-    }
-    return CallWindowProcW(previous, window, message, wparam, lparam);
-}
-
-LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
-                            LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-    const ControlKind kind = GetControlKind(window);
-    if (kind == ControlKind::ComboBox || kind == ControlKind::DriveList)
-        PaintComboButton(window, nullptr, VisualState::Normal, false);
-    return result;
-}
-
-LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (GetControlKind(window) == ControlKind::PushButton)
-        return PaintPushButton(previous, window, message, wparam, lparam);
-    return PaintOtherKinds(previous, window, message, wparam, lparam);
-}
-
-LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (GetControlKind(window) == ControlKind::PushButton)
-        return SizePushButton(previous, window, message, wparam, lparam);
-    return CallWindowProcW(previous, window, message, wparam, lparam);
 }
 
 }  // namespace taverel::skin

@@ -5,12 +5,14 @@
 
 namespace taverel::skin {
 
-// Routes 19 messages to the skin's handlers and forwards everything else to
-// the procedure kept in PROCADDR; without PROCADDR, DefWindowProcW.
+// Routes 19 messages: each is forwarded to the procedure kept in PROCADDR
+// and the rest of the work goes to the window's kind; everything else is
+// only forwarded. Without PROCADDR, DefWindowProcW.
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-// After a left-button release: repaints a skinned check box or option button
-// in the normal look with its current check state. Always goes on.
+// After a left-button release anywhere in the tree: the kind's
+// release_in_tree (a check box or option button repaints itself in the
+// normal look with its current check state). Always goes on.
 BOOL CALLBACK RefreshToggleButtons(HWND child, LPARAM value);
 
 }  // namespace taverel::skin

@@ -6,7 +6,7 @@
 #include "skin/draw/glyph_sheets.h"
 #include "skin/engine_state.h"
 #include "skin/properties.h"
-#include "skin/push_button.h"
+#include "skin/kinds/push_button.h"
 #include "tests/skin/skin_test_windows.h"
 #include "tests/support/message_pump.h"
 

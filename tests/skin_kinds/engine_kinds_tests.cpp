@@ -64,6 +64,11 @@ TEST(ClassTable, EveryNameInLowerAndMixedCaseGivesItsKind) {
         {L"ProgressBarWndClass", ControlKind::ProgressBar},
         {L"msvb_lib_header", ControlKind::Header},
         {L"SysHeader32", ControlKind::Header},
+        {L"DataListWndClass", ControlKind::DataList},
+        {L"DBListWndClass", ControlKind::DataList},
+        {L"ComboLBox", ControlKind::DropDownList},
+        {L"ApexGrid", ControlKind::Grid},
+        {L"ApexGrid.Unicode", ControlKind::Grid},
         {L"Edit", ControlKind::Other},
         {L"ThunderRT6FormDCx", ControlKind::Other},
     };

@@ -11,7 +11,8 @@
 #include "skin/attach.h"
 #include "skin/control_kind.h"
 #include "skin/draw/glyph_sheets.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/progress.h"
 #include "skin/properties.h"
 #include "tests/support/message_pump.h"
 

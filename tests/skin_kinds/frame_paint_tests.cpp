@@ -1,7 +1,10 @@
 // Progress bars, list frames, grid frames and the flat client-edge frame.
 #include "skin/draw/colours.h"
-#include "skin/other_kinds.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 
 #include <commctrl.h>
@@ -65,7 +68,7 @@ TEST_F(FramePaintTest, ProgressFrameIsBlueEvenWhenDisabled) {
     HWND bar = Progress(WS_BORDER, 152, 17, 15000);
     EnableWindow(bar, FALSE);
     auto previous = reinterpret_cast<WNDPROC>(GetPropW(bar, L"TestPreviousProc"));
-    EXPECT_EQ(skin::OnNcPaint(previous, bar, WM_NCPAINT, 1, 0), 0);
+    EXPECT_EQ(skin::EntryPointsOf(bar).nc_paint(previous, bar, WM_NCPAINT, 1, 0), 0);
     EXPECT_EQ(WindowPixel(bar, 0, 0), skin::BorderColour);
     EXPECT_EQ(WindowPixel(bar, 151, 16), skin::BorderColour);
     // Border 1: the fill starts at (1, 1) and is 75 wide.
@@ -77,11 +80,11 @@ TEST_F(FramePaintTest, ProgressFrameIsBlueEvenWhenDisabled) {
 TEST_F(FramePaintTest, VerticalFramePassFillsOnlyWhenSmooth) {
     HWND plain = Progress(WS_BORDER | PBS_VERTICAL, 22, 17, 15000);
     auto previous = reinterpret_cast<WNDPROC>(GetPropW(plain, L"TestPreviousProc"));
-    skin::OnNcPaint(previous, plain, WM_NCPAINT, 1, 0);
+    skin::EntryPointsOf(plain).nc_paint(previous, plain, WM_NCPAINT, 1, 0);
     EXPECT_EQ(WindowPixel(plain, 10, 14), skin::White);
 
     HWND smooth = Progress(WS_BORDER | PBS_VERTICAL | PBS_SMOOTH, 22, 17, 15000, 60);
-    skin::OnNcPaint(previous, smooth, WM_NCPAINT, 1, 0);
+    skin::EntryPointsOf(smooth).nc_paint(previous, smooth, WM_NCPAINT, 1, 0);
     // Client 20 x 15 at (1, 1): white down to row 1 + 8, fill below.
     EXPECT_EQ(WindowPixel(smooth, 10, 8), skin::White);
     EXPECT_EQ(WindowPixel(smooth, 10, 9), skin::ProgressFillColour);

@@ -1,8 +1,11 @@
 // Headers: background, item faces by state, captions, and the caption
 // buffer that must never be overrun.
 #include "skin/draw/colours.h"
-#include "skin/other_kinds.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 

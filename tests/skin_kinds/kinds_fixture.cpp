@@ -1,7 +1,11 @@
 #include "tests/skin_kinds/kinds_fixture.h"
 
 #include "platform/handles.h"
-#include "skin/other_kinds.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "tests/support/message_pump.h"
 
 #include <commctrl.h>
@@ -18,9 +22,9 @@ constexpr const wchar_t* kPreviousProc = L"TestPreviousProc";
 LRESULT CALLBACK SkinPaintProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, kPreviousProc));
     if (message == WM_PAINT)
-        return skin::PaintOtherKinds(previous, window, message, wparam, lparam);
+        return skin::EntryPointsOf(window).paint(previous, window, message, wparam, lparam);
     if (message == WM_NCPAINT)
-        return skin::OnNcPaint(previous, window, message, wparam, lparam);
+        return skin::EntryPointsOf(window).nc_paint(previous, window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropW(window, kPreviousProc);

@@ -1,7 +1,11 @@
 // Every painter makes and releases canvases, DCs, brushes, palettes and
 // bitmaps on each call; repeated paints of each kind must leave the GDI
 // headroom where it was.
-#include "skin/other_kinds.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 #include "tests/support/gdi_headroom.h"
@@ -64,7 +68,8 @@ TEST_F(KindsLeakTest, RepeatedPaintsOfEachKindLeakNothing) {
     timed("header item", [&](int i) {
         skin::PaintHeaderItem(header, nullptr, i % 2, static_cast<skin::VisualState>(i % 3));
     });
-    timed("edge", [&](int) { skin::OnNcPaint(previous, edit, WM_NCPAINT, 1, 0); });
+    timed("edge",
+          [&](int) { skin::EntryPointsOf(edit).nc_paint(previous, edit, WM_NCPAINT, 1, 0); });
     timed("header", [&](int) {
         InvalidateRect(header, nullptr, FALSE);
         UpdateWindow(header);

@@ -2,7 +2,11 @@
 // edge, its marks, and when the painters leave the window alone.
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
-#include "skin/other_kinds.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 

@@ -1,8 +1,11 @@
 // The mouse, keyboard and focus branches of the non-push-button kinds, fed
 // the messages' parameters directly as the engine's handlers would.
 #include "skin/draw/colours.h"
-#include "skin/other_kinds.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/progress.h"
+#include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 
@@ -39,81 +42,82 @@ TEST_F(TrackingTest, EditableComboZoneBoundsAreInclusive) {
          {Move{width - c - 3, skin::VisualState::Normal},
           Move{width - c - 2, skin::VisualState::Hover}, Move{width - 2, skin::VisualState::Hover},
           Move{width - 1, skin::VisualState::Normal}}) {
-        skin::TrackMouseMove(combo, ControlKind::ComboBox, 0, Point(move.x, 5));
+        skin::EntryPointsOf(ControlKind::ComboBox).mouse_move(combo, 0, Point(move.x, 5), false);
         EXPECT_EQ(OldState(combo), move.state) << move.x;
     }
-    skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(width - 5, 1));
+    skin::EntryPointsOf(ControlKind::ComboBox).button_down(combo, Point(width - 5, 1));
     EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
-    skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(width - 5, 2));
+    skin::EntryPointsOf(ControlKind::ComboBox).button_down(combo, Point(width - 5, 2));
     EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
     EXPECT_FALSE(skin::InComboDropZone(combo, width - 5, height - 1));
     EXPECT_TRUE(skin::InComboDropZone(combo, width - 5, height - 2));
     // Moving with the button held over the zone asks for Pressed.
-    skin::TrackMouseMove(combo, ControlKind::ComboBox, MK_LBUTTON, Point(width - 5, 5));
+    skin::EntryPointsOf(ControlKind::ComboBox)
+        .mouse_move(combo, MK_LBUTTON, Point(width - 5, 5), false);
     EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
 }
 
 TEST_F(TrackingTest, DropDownListComboCountsAsAWhole) {
     HWND combo = CreateChild(PlainClass(L"TaverelComboStandIn"), CBS_DROPDOWNLIST, 10, 10, 150, 22);
-    skin::TrackMouseMove(combo, ControlKind::ComboBox, 0, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::ComboBox).mouse_move(combo, 0, Point(3, 3), false);
     EXPECT_EQ(OldState(combo), skin::VisualState::Hover);
-    skin::TrackMouseLeave(combo, ControlKind::ComboBox);
+    skin::EntryPointsOf(ControlKind::ComboBox).mouse_leave(combo);
     EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
-    skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::ComboBox).button_down(combo, Point(3, 3));
     EXPECT_EQ(OldState(combo), skin::VisualState::Pressed);
     // Released with the pointer away from the combo box: Normal.
     SetCursorPos(600, 380);
-    skin::TrackLButtonUp(combo, ControlKind::ComboBox);
+    skin::EntryPointsOf(ControlKind::ComboBox).button_up(combo);
     EXPECT_EQ(OldState(combo), skin::VisualState::Normal);
     // Released over it: Hover.
-    skin::TrackLButtonDown(combo, ControlKind::ComboBox, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::ComboBox).button_down(combo, Point(3, 3));
     SetCursorPos(10 + 20, 10 + 10);
-    skin::TrackLButtonUp(combo, ControlKind::ComboBox);
+    skin::EntryPointsOf(ControlKind::ComboBox).button_up(combo);
     EXPECT_EQ(OldState(combo), skin::VisualState::Hover);
 }
 
 TEST_F(TrackingTest, DriveListFollowsTheButtonFlag) {
     HWND drives =
         CreateChild(PlainClass(L"TaverelComboStandIn"), CBS_DROPDOWNLIST, 10, 10, 150, 22);
-    skin::TrackMouseMove(drives, ControlKind::DriveList, 0, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::DriveList).mouse_move(drives, 0, Point(3, 3), false);
     EXPECT_EQ(OldState(drives), skin::VisualState::Hover);
-    skin::TrackMouseMove(drives, ControlKind::DriveList, MK_LBUTTON, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::DriveList).mouse_move(drives, MK_LBUTTON, Point(3, 3), false);
     EXPECT_EQ(OldState(drives), skin::VisualState::Pressed);
     skin::SetSkinProp(drives, skin::prop::MouseFlag, 1);
-    skin::TrackMouseLeave(drives, ControlKind::DriveList);
+    skin::EntryPointsOf(ControlKind::DriveList).mouse_leave(drives);
     EXPECT_EQ(OldState(drives), skin::VisualState::Normal);
     EXPECT_EQ(skin::GetSkinProp(drives, skin::prop::MouseFlag), 0);
     // Anywhere on a drive list a press shows Pressed; the release shows
     // Hover over it and Normal away from it.
-    skin::TrackLButtonDown(drives, ControlKind::DriveList, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::DriveList).button_down(drives, Point(3, 3));
     EXPECT_EQ(OldState(drives), skin::VisualState::Pressed);
     SetCursorPos(10 + 20, 10 + 10);
-    skin::TrackLButtonUp(drives, ControlKind::DriveList);
+    skin::EntryPointsOf(ControlKind::DriveList).button_up(drives);
     EXPECT_EQ(OldState(drives), skin::VisualState::Hover);
-    skin::TrackLButtonDown(drives, ControlKind::DriveList, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::DriveList).button_down(drives, Point(3, 3));
     SetCursorPos(600, 380);
-    skin::TrackLButtonUp(drives, ControlKind::DriveList);
+    skin::EntryPointsOf(ControlKind::DriveList).button_up(drives);
     EXPECT_EQ(OldState(drives), skin::VisualState::Normal);
 }
 
 TEST_F(TrackingTest, CheckBoxRedrawsOnEveryMoveButNotOnDoubleClick) {
     HWND box = CreateChild(L"BUTTON", BS_AUTOCHECKBOX, 10, 10, 120, 17);
     const int cy = GetSystemMetrics(SM_CYMENUCHECK);
-    skin::TrackMouseMove(box, ControlKind::CheckBox, 0, Point(3, 3));
+    skin::EntryPointsOf(ControlKind::CheckBox).mouse_move(box, 0, Point(3, 3), false);
     EXPECT_EQ(OldState(box), skin::VisualState::Hover);
     FillWindowBox(box, 0, 0, 20, 17);
-    skin::TrackMouseMove(box, ControlKind::CheckBox, 0, Point(4, 3));
+    skin::EntryPointsOf(ControlKind::CheckBox).mouse_move(box, 0, Point(4, 3), false);
     EXPECT_EQ(WindowPixel(box, 0, 8), skin::BorderColour);
 
-    skin::TrackMouseMove(box, ControlKind::CheckBox, MK_LBUTTON, Point(4, 3));
+    skin::EntryPointsOf(ControlKind::CheckBox).mouse_move(box, MK_LBUTTON, Point(4, 3), false);
     EXPECT_EQ(OldState(box), skin::VisualState::Pressed);
     EXPECT_EQ(WindowPixel(box, 0, (17 - cy) / 2 + 1), skin::PressedBorderColour);
 
     FillWindowBox(box, 0, 0, 20, 17);
-    skin::TrackLButtonDblClk(box, ControlKind::CheckBox, Point(4, 3));
+    skin::EntryPointsOf(ControlKind::CheckBox).double_click(box, Point(4, 3));
     EXPECT_EQ(WindowPixel(box, 0, 8), Marker);
     EXPECT_EQ(OldState(box), skin::VisualState::Pressed);
-    skin::TrackLButtonUp(box, ControlKind::CheckBox);
+    skin::EntryPointsOf(ControlKind::CheckBox).button_up(box);
     EXPECT_EQ(OldState(box), skin::VisualState::Normal);
     EXPECT_EQ(WindowPixel(box, 0, 8), skin::BorderColour);
 }
@@ -123,13 +127,13 @@ TEST_F(TrackingTest, SpaceBarPressesAndReleasesOtherKeysDoNothing) {
     HWND option = CreateChild(L"BUTTON", BS_AUTORADIOBUTTON, 10, 40, 120, 17);
     for (auto [window, kind] :
          {std::pair{box, ControlKind::CheckBox}, std::pair{option, ControlKind::OptionButton}}) {
-        skin::TrackKeyDown(window, kind, VK_RETURN);
+        skin::EntryPointsOf(kind).key_down(window, VK_RETURN);
         EXPECT_EQ(OldState(window), skin::VisualState::Normal);
-        skin::TrackKeyDown(window, kind, VK_SPACE);
+        skin::EntryPointsOf(kind).key_down(window, VK_SPACE);
         EXPECT_EQ(OldState(window), skin::VisualState::Pressed);
-        skin::TrackKeyUp(window, kind, 'A');
+        skin::EntryPointsOf(kind).key_up(window, 'A');
         EXPECT_EQ(OldState(window), skin::VisualState::Pressed);
-        skin::TrackKeyUp(window, kind, VK_SPACE);
+        skin::EntryPointsOf(kind).key_up(window, VK_SPACE);
         EXPECT_EQ(OldState(window), skin::VisualState::Normal);
     }
 }
@@ -140,8 +144,8 @@ TEST_F(TrackingTest, FocusChangeRepaintsOptionButtonsOnly) {
     const int cx = GetSystemMetrics(SM_CXMENUCHECK);
     FillWindowBox(box, 0, 0, cx, 17);
     FillWindowBox(option, 0, 0, cx, 17);
-    skin::TrackFocusChange(box, ControlKind::CheckBox);
-    skin::TrackFocusChange(option, ControlKind::OptionButton);
+    skin::EntryPointsOf(ControlKind::CheckBox).focus_changed(box);
+    skin::EntryPointsOf(ControlKind::OptionButton).focus_changed(option);
     EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
     // Already Normal, yet drawn: the focus change forces it.
     EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
@@ -175,7 +179,7 @@ protected:
     }
     void Clear() { FillWindowBox(header_, 0, 0, 300, 20); }
     void Move(int x, WPARAM buttons = 0) {
-        skin::TrackMouseMove(header_, ControlKind::Header, buttons, Point(x, 5));
+        skin::EntryPointsOf(ControlKind::Header).mouse_move(header_, buttons, Point(x, 5), false);
     }
     HWND header_ = nullptr;
 };
@@ -202,7 +206,7 @@ TEST_F(HeaderTrackingTest, HoverMovesFromItemToItem) {
 
 TEST_F(HeaderTrackingTest, DragWithButtonHeldKeepsThePressedItem) {
     Move(150);
-    skin::TrackLButtonDown(header_, ControlKind::Header, Point(150, 5));
+    skin::EntryPointsOf(ControlKind::Header).button_down(header_, Point(150, 5));
     EXPECT_EQ(Pressed(), 1);
     EXPECT_EQ(Drawn(1), 6);
     Clear();
@@ -216,17 +220,17 @@ TEST_F(HeaderTrackingTest, DragWithButtonHeldKeepsThePressedItem) {
 
     // Released with the pointer outside the header: the item goes Normal.
     SetCursorPos(600, 380);
-    skin::TrackLButtonUp(header_, ControlKind::Header);
+    skin::EntryPointsOf(ControlKind::Header).button_up(header_);
     EXPECT_EQ(Pressed(), -1);
     EXPECT_EQ(Drawn(1), 0);
-    skin::TrackMouseLeave(header_, ControlKind::Header);
+    skin::EntryPointsOf(ControlKind::Header).mouse_leave(header_);
     EXPECT_EQ(Hovered(), -1);
     EXPECT_EQ(Pressed(), -1);
 }
 
 TEST_F(HeaderTrackingTest, DragAwayAndBackToThePressedItemRedrawsItPressed) {
     Move(50);
-    skin::TrackLButtonDown(header_, ControlKind::Header, Point(50, 5));
+    skin::EntryPointsOf(ControlKind::Header).button_down(header_, Point(50, 5));
     Move(150, MK_LBUTTON);  // hover index stays 0, which is the pressed item
     Clear();
     Move(181, MK_LBUTTON);
@@ -234,13 +238,13 @@ TEST_F(HeaderTrackingTest, DragAwayAndBackToThePressedItemRedrawsItPressed) {
     EXPECT_EQ(Hovered(), 0);
     // Release over the header: Hover.
     SetCursorPos(10 + 50, 10 + 5);
-    skin::TrackLButtonUp(header_, ControlKind::Header);
+    skin::EntryPointsOf(ControlKind::Header).button_up(header_);
     EXPECT_EQ(Drawn(0), 3);
 
     // Pressed on item 1 while the hover index still names item 0 (the press
     // came before any move over item 1): dragging off turns item 0 Normal,
     // and coming back over item 1 redraws it Pressed.
-    skin::TrackLButtonDown(header_, ControlKind::Header, Point(150, 5));
+    skin::EntryPointsOf(ControlKind::Header).button_down(header_, Point(150, 5));
     Clear();
     Move(181, MK_LBUTTON);
     EXPECT_EQ(Drawn(0), 0);
@@ -254,14 +258,14 @@ TEST_F(HeaderTrackingTest, DragAwayAndBackToThePressedItemRedrawsItPressed) {
 }
 
 TEST_F(HeaderTrackingTest, DoubleClickPressesLikeButtonDownAndLeaveResets) {
-    skin::TrackLButtonDblClk(header_, ControlKind::Header, Point(150, 5));
+    skin::EntryPointsOf(ControlKind::Header).double_click(header_, Point(150, 5));
     EXPECT_EQ(Pressed(), 1);
     EXPECT_EQ(Drawn(1), 6);
-    skin::TrackLButtonDown(header_, ControlKind::Header, Point(250, 5));
+    skin::EntryPointsOf(ControlKind::Header).button_down(header_, Point(250, 5));
     EXPECT_EQ(Pressed(), -1);
     Move(50);
     Clear();
-    skin::TrackMouseLeave(header_, ControlKind::Header);
+    skin::EntryPointsOf(ControlKind::Header).mouse_leave(header_);
     EXPECT_EQ(Drawn(0), 0);
     EXPECT_EQ(Hovered(), -1);
 }
@@ -270,7 +274,7 @@ TEST_F(HeaderTrackingTest, HeaderWithoutItemsIgnoresPresses) {
     SendMessageW(header_, HDM_DELETEITEM, 1, 0);
     SendMessageW(header_, HDM_DELETEITEM, 0, 0);
     skin::SetSkinProp(header_, skin::prop::HdIndex, 5);
-    skin::TrackLButtonDown(header_, ControlKind::Header, Point(50, 5));
+    skin::EntryPointsOf(ControlKind::Header).button_down(header_, Point(50, 5));
     EXPECT_EQ(Pressed(), 5);
     Move(50);
     EXPECT_EQ(Hovered(), -1);

@@ -1,13 +1,18 @@
 // Check boxes and option buttons keep their own painting for caption, focus
 // and background; the skin then replaces the small square or circle at the
-// left edge. Both painters draw on the window DC, outside WM_PAINT too.
+// left edge. Unlike push buttons they do not fade: each event picks a state
+// and the painter draws it at once. The two kinds differ only in their
+// painter and in how they take a focus change.
 #include "platform/handles.h"
+#include "platform/window_procedure.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
-#include "skin/other_kinds.h"
+#include "skin/kinds/kind_parts.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 
 namespace taverel::skin {
@@ -109,6 +114,75 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
                              enabled ? atlas::OptionDot : atlas::OptionDotDisabled);
     }
     return 1;
+}
+
+namespace {
+
+using TogglePainter = int (*)(HWND window, VisualState state, bool force);
+
+template <TogglePainter Paint>
+struct Toggle {
+    static LRESULT PaintMessage(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
+                                LPARAM lparam) {
+        const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
+        Paint(window, VisualState::Normal, true);
+        return result;
+    }
+    static void MouseMove(HWND window, WPARAM buttons, LPARAM, bool) {
+        Paint(window, HeldState(buttons), true);
+    }
+    static void MouseLeave(HWND window) {
+        SetSkinProp(window, prop::MouseFlag, 0);
+        Paint(window, VisualState::Normal, false);
+    }
+    // A double click paints nothing of its own: the release that follows
+    // paints the normal look.
+    static void ButtonDown(HWND window, LPARAM) { Paint(window, VisualState::Pressed, false); }
+    static void ButtonUp(HWND window) { Paint(window, VisualState::Normal, false); }
+    static void KeyDown(HWND window, WPARAM key) {
+        if (key == VK_SPACE)
+            Paint(window, VisualState::Pressed, false);
+    }
+    static void KeyUp(HWND window, WPARAM key) {
+        if (key == VK_SPACE)
+            Paint(window, VisualState::Normal, false);
+    }
+    static void Refresh(HWND window) { Paint(window, VisualState::Normal, true); }
+
+    static KindEntryPoints EntryPoints() {
+        KindEntryPoints k;
+        k.take_over = TakeOverTracked;
+        k.give_back = GiveBackTracked;
+        k.paint = PaintMessage;
+        k.follows_pointer = true;
+        k.mouse_move = MouseMove;
+        k.mouse_leave = MouseLeave;
+        k.button_down = ButtonDown;
+        k.button_up = ButtonUp;
+        k.key_down = KeyDown;
+        k.key_up = KeyUp;
+        k.release_in_tree = Refresh;
+        return k;
+    }
+};
+
+}  // namespace
+
+const KindEntryPoints& CheckBoxKind() {
+    static const KindEntryPoints kind = Toggle<PaintCheckBox>::EntryPoints();
+    return kind;
+}
+
+const KindEntryPoints& OptionButtonKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k = Toggle<PaintOptionButton>::EntryPoints();
+        // Gaining or losing the focus makes an option button redraw itself
+        // (its focus rectangle, and a check that follows the focus), which
+        // covers the skin's circle; check boxes are left alone.
+        k.focus_changed = Toggle<PaintOptionButton>::Refresh;
+        return k;
+    }();
+    return kind;
 }
 
 }  // namespace taverel::skin

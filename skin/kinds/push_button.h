@@ -24,8 +24,8 @@ void BlendButtonFade(HWND window, HDC dc);
 // The rounded shape of a skinned button W x H: corners cut by a 3 x 3 ellipse.
 void ApplyButtonRegion(HWND window, int width, int height);
 
-// The push-button branches of the paint and size handlers.
-LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT SizePushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// The push-button entry points are PushButtonKind() of the kind table: the
+// images are made on take-over, rebuilt on WM_SIZE, and every mouse,
+// keyboard, focus and enable event picks a state that fades in on WM_TIMER.
 
 }  // namespace taverel::skin

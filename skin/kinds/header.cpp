@@ -1,13 +1,11 @@
-// Header controls are drawn whole by the skin: a background stretched from
-// one column of the normal face, one face per item (normal, hover, pressed)
-// and the caption centred on it.
 #include "platform/handles.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
-#include "skin/other_kinds.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/header.h"
+#include "skin/kinds/kind_parts.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/properties.h"
 
 #include <commctrl.h>
@@ -97,7 +95,9 @@ int PaintHeaderItem(HWND window, HDC dc, int index, VisualState state) {
     return 0;
 }
 
-LRESULT PaintHeaderBranch(HWND window) {
+namespace {
+
+LRESULT PaintHeaderBranch(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
@@ -131,6 +131,8 @@ LRESULT PaintHeaderBranch(HWND window) {
     return 0;
 }
 
+}  // namespace
+
 int HeaderHitTest(HWND header, int x) {
     const int count = ItemCount(header);
     for (int i = 0; i < count; ++i) {
@@ -139,6 +141,89 @@ int HeaderHitTest(HWND header, int x) {
             return i;
     }
     return -1;
+}
+
+namespace {
+
+int HeaderIndex(HWND header, const wchar_t* name) {
+    return static_cast<int>(GetSkinProp(header, name));
+}
+
+void TakeOver(HWND header) {
+    SetSkinProp(header, prop::MouseFlag, 0);
+    SetSkinProp(header, prop::HdIndex, -1);
+    SetSkinProp(header, prop::HmIndex, -1);
+}
+
+void GiveBack(HWND header) {
+    RemoveSkinProp(header, prop::MouseFlag);
+    RemoveSkinProp(header, prop::HdIndex);
+    RemoveSkinProp(header, prop::HmIndex);
+}
+
+void MouseMove(HWND header, WPARAM buttons, LPARAM point, bool) {
+    const int old = HeaderIndex(header, prop::HmIndex);
+    const int hit = HeaderHitTest(header, PointerX(point));
+    const int pressed = HeaderIndex(header, prop::HdIndex);
+    if (hit == old)
+        return;
+    if (old >= 0 && old != pressed)
+        PaintHeaderItem(header, nullptr, old, VisualState::Normal);
+    if (buttons & MK_LBUTTON) {
+        // While the button is held the hover index stays where the press began.
+        if (hit == pressed)
+            PaintHeaderItem(header, nullptr, hit, VisualState::Pressed);
+        return;
+    }
+    SetSkinProp(header, prop::HmIndex, hit);
+    PaintHeaderItem(header, nullptr, hit, VisualState::Hover);
+}
+
+void MouseLeave(HWND header) {
+    const int old = HeaderIndex(header, prop::HmIndex);
+    SetSkinProp(header, prop::MouseFlag, 0);
+    SetSkinProp(header, prop::HdIndex, -1);
+    SetSkinProp(header, prop::HmIndex, -1);
+    if (old >= 0)
+        PaintHeaderItem(header, nullptr, old, VisualState::Normal);
+}
+
+// A double click presses like a button down.
+void Press(HWND header, LPARAM point) {
+    if (ItemCount(header) <= 0)
+        return;
+    const int hit = HeaderHitTest(header, PointerX(point));
+    SetSkinProp(header, prop::HdIndex, hit);
+    if (hit >= 0)
+        PaintHeaderItem(header, nullptr, hit, VisualState::Pressed);
+}
+
+void Release(HWND header) {
+    const int pressed = HeaderIndex(header, prop::HdIndex);
+    SetSkinProp(header, prop::HdIndex, -1);
+    if (pressed >= 0) {
+        PaintHeaderItem(header, nullptr, pressed,
+                        PointerOver(header) ? VisualState::Hover : VisualState::Normal);
+    }
+}
+
+}  // namespace
+
+const KindEntryPoints& HeaderKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k;
+        k.take_over = TakeOver;
+        k.give_back = GiveBack;
+        k.paint = PaintHeaderBranch;
+        k.follows_pointer = true;
+        k.mouse_move = MouseMove;
+        k.mouse_leave = MouseLeave;
+        k.button_down = Press;
+        k.double_click = Press;
+        k.button_up = Release;
+        return k;
+    }();
+    return kind;
 }
 
 }  // namespace taverel::skin

@@ -1,11 +1,14 @@
-#include "skin/push_button.h"
+#include "skin/kinds/push_button.h"
 
 #include "platform/handles.h"
+#include "platform/window_procedure.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
 #include "skin/fade.h"
+#include "skin/kinds/kind_parts.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/properties.h"
 
 #include <string>
@@ -122,9 +125,11 @@ void ApplyButtonRegion(HWND window, int width, int height) {
         region.release();
 }
 
+namespace {
+
 LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (KeepsOwnDrawing(window))
-        return CallWindowProcW(previous, window, message, wparam, lparam);
+        return platform::ForwardMessage(previous, window, message, wparam, lparam);
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
     const platform::PaintDc paint(window);
@@ -132,8 +137,8 @@ LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wpar
     return 0;
 }
 
-LRESULT SizePushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
+// New window-sized bitmaps for the four images, redrawn, and the region.
+void Resize(HWND window) {
     WindowBounds bounds;
     {
         const platform::WindowDc window_dc = platform::WindowDc::Whole(window);
@@ -151,7 +156,146 @@ LRESULT SizePushButton(WNDPROC previous, HWND window, UINT message, WPARAM wpara
         RenderButtonStates(window);
     }
     ApplyButtonRegion(window, bounds.Width, bounds.Height);
-    return result;
+}
+
+void TakeOver(HWND window) {
+    CreateButtonStateImages(window);
+
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if ((style & ForeignButtonStyleBits) == 0)
+        SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
+
+    SetSkinProp(window, prop::OldStyle, style);
+    SetSkinProp(window, prop::MouseFlag, 0);
+    SetSkinProp(window, prop::TimerId, 0);
+    StoreState(window, IsWindowEnabled(window) ? VisualState::Normal : VisualState::Disabled);
+    SetSkinProp(window, prop::AlphaLevel, 0);
+
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    ApplyButtonRegion(window, outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void GiveBack(HWND window) {
+    DeleteButtonStateImages(window);
+    StopFadeTimer(window);
+    SetWindowLongPtrW(window, GWL_STYLE, GetSkinProp(window, prop::OldStyle));
+    RemoveSkinProp(window, prop::OldStyle);
+    RemoveSkinProp(window, prop::MouseFlag);
+    RemoveSkinProp(window, prop::TimerId);
+    RemoveSkinProp(window, prop::OldState);
+    RemoveSkinProp(window, prop::AlphaLevel);
+    SetWindowRgn(window, nullptr, TRUE);
+}
+
+// A state shown at once, whole, with no fade.
+void ShowPressedAtOnce(HWND window) {
+    StopFadeTimer(window);
+    StoreState(window, VisualState::Pressed);
+    SetSkinProp(window, prop::AlphaLevel, FullLevel);
+    BlendButtonFade(window, nullptr);
+    SetSkinProp(window, prop::AlphaLevel, 0);
+}
+
+// A state that fades in from `level` on the timer.
+void FadeTo(HWND window, VisualState state, int level) {
+    StoreState(window, state);
+    SetSkinProp(window, prop::AlphaLevel, level);
+    StartFadeTimer(window);
+}
+
+void MouseMove(HWND window, WPARAM, LPARAM, bool entered) {
+    if (entered) {
+        FadeTo(window, VisualState::Hover, HoverStartLevel);
+        return;
+    }
+    // Moves outside the button arrive while it holds the capture (pressed
+    // and dragged off): show the current state completely.
+    if (!PointerOver(window)) {
+        StopFadeTimer(window);
+        SetSkinProp(window, prop::AlphaLevel, FullLevel);
+        BlendButtonFade(window, nullptr);
+    }
+}
+
+void MouseLeave(HWND window) {
+    // Part of the way towards hover, then a fade back to normal.
+    SetSkinProp(window, prop::MouseFlag, 0);
+    StoreState(window, VisualState::Hover);
+    SetSkinProp(window, prop::AlphaLevel, LeaveBlendLevel);
+    BlendButtonFade(window, nullptr);
+    FadeTo(window, VisualState::Normal, HoverStartLevel);
+}
+
+void ButtonDown(HWND window, LPARAM) {
+    ShowPressedAtOnce(window);
+}
+
+void ButtonUp(HWND window) {
+    // The next move over the button counts as a fresh entry.
+    SetSkinProp(window, prop::MouseFlag, 0);
+    FadeTo(window, VisualState::Normal, ReleaseStartLevel);
+}
+
+void KeyDown(HWND window, WPARAM key) {
+    if (key == VK_SPACE)
+        ShowPressedAtOnce(window);
+}
+
+void KeyUp(HWND window, WPARAM key) {
+    if (key != VK_SPACE)
+        return;
+    SetSkinProp(window, prop::MouseFlag, 0);
+    FadeTo(window, VisualState::Normal, HoverStartLevel);
+}
+
+void FocusChanged(HWND window) {
+    // The images gain or lose the focus rectangle; the same state fades in.
+    RenderButtonStates(window);
+    SetSkinProp(window, prop::AlphaLevel, HoverStartLevel);
+    StartFadeTimer(window);
+}
+
+void Enabled(HWND window, WPARAM enable) {
+    StoreState(window, enable ? VisualState::Normal : VisualState::Disabled);
+    BlendButtonFade(window, nullptr);
+}
+
+void Tick(HWND window) {
+    // Any WM_TIMER advances the fade, whichever timer sent it.
+    INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
+    BlendButtonFade(window, nullptr);
+    level += FadeStep;
+    if (level > FullLevel) {
+        StopFadeTimer(window);
+        level = 0;
+    }
+    SetSkinProp(window, prop::AlphaLevel, level);
+}
+
+}  // namespace
+
+const KindEntryPoints& PushButtonKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k;
+        k.take_over = TakeOver;
+        k.give_back = GiveBack;
+        k.paint = PaintPushButton;
+        k.sized = Resize;
+        k.follows_pointer = true;
+        k.mouse_move = MouseMove;
+        k.mouse_leave = MouseLeave;
+        k.button_down = ButtonDown;
+        k.double_click = ButtonDown;
+        k.button_up = ButtonUp;
+        k.key_down = KeyDown;
+        k.key_up = KeyUp;
+        k.focus_changed = FocusChanged;
+        k.enabled = Enabled;
+        k.timer = Tick;
+        return k;
+    }();
+    return kind;
 }
 
 }  // namespace taverel::skin

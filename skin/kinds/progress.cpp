@@ -1,11 +1,13 @@
-// Progress bars (drawn whole by the skin), the frames of list-like controls
-// and grids, and the flat frame that replaces a sunken client edge.
+// Progress bars are drawn whole by the skin, client area and frame, from
+// the position alone.
+#include "skin/kinds/progress.h"
+
 #include "platform/handles.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/primitives.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/kind_table.h"
 
 #include <commctrl.h>
 
@@ -16,10 +18,6 @@ namespace {
 // The skin's progress bars run over 0..30000; the control's own range is not
 // asked for.
 constexpr double kProgressScale = 30000.0;
-
-COLORREF FrameColour(HWND window) {
-    return IsWindowEnabled(window) ? BorderColour : DisabledBorderColour;
-}
 
 SIZE ClientSize(HWND window) {
     RECT client{};
@@ -38,29 +36,9 @@ float ProgressFraction(HWND window) {
     return static_cast<float>(position / kProgressScale);
 }
 
-LRESULT PaintListFrameBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
-                             LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-    WindowBounds bounds;
-    GetWindowBounds(window, &bounds);
-    platform::WindowDc dc = platform::WindowDc::Whole(window);
-    PaintListBorder(dc.get(), bounds.Width, bounds.Height, IsWindowEnabled(window) != FALSE);
-    return result;
-}
+namespace {
 
-LRESULT PaintGridFrameBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
-                             LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_BORDER) {
-        WindowBounds bounds;
-        GetWindowBounds(window, &bounds);
-        platform::WindowDc dc = platform::WindowDc::Whole(window);
-        FrameSolidRect(dc.get(), 0, 0, bounds.Width, bounds.Height, FrameColour(window));
-    }
-    return result;
-}
-
-LRESULT PaintProgressBarBranch(HWND window) {
+LRESULT PaintBar(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     const SIZE client = ClientSize(window);
     MemoryCanvas canvas = CreateMemoryCanvas(client.cx, client.cy);
@@ -82,7 +60,7 @@ LRESULT PaintProgressBarBranch(HWND window) {
     return 0;
 }
 
-LRESULT PaintProgressFrame(HWND window) {
+LRESULT PaintFrame(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     int border_x = 0;
     int border_y = 0;
     GetBorderSize(window, &border_x, &border_y);
@@ -116,28 +94,16 @@ LRESULT PaintProgressFrame(HWND window) {
     return 0;
 }
 
-LRESULT PaintClientEdgeFrame(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
-                             LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
-    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
-        return result;
-    int border_x = 0;
-    int border_y = 0;
-    GetBorderSize(window, &border_x, &border_y);
-    WindowBounds bounds;
-    GetWindowBounds(window, &bounds);
-    // Declared in this order so the client DC is released before the window DC.
-    platform::WindowDc whole = platform::WindowDc::Whole(window);
-    platform::WindowDc client = platform::WindowDc::Client(window);
-    FrameSolidRect(whole.get(), 0, 0, bounds.Width, bounds.Height, FrameColour(window));
-    // The inner rings keep their right and bottom edges on column W - 2 and
-    // row H - 2 while the left and top step inward; with the usual two-pixel
-    // edge the second ring covers the client's first column and row.
-    for (int d = 1; d <= border_x; ++d) {
-        FrameSolidRect(whole.get(), d, d, bounds.Width - 1 - d, bounds.Height - 1 - d,
-                       GetBkColor(client.get()));
-    }
-    return result;
+}  // namespace
+
+const KindEntryPoints& ProgressBarKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k;
+        k.paint = PaintBar;
+        k.nc_paint = PaintFrame;
+        return k;
+    }();
+    return kind;
 }
 
 }  // namespace taverel::skin

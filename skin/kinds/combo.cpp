@@ -2,13 +2,15 @@
 // drop-down button. An editable combo box is painted by the skin alone; its
 // text comes from the edit child, which paints itself.
 #include "platform/handles.h"
+#include "platform/window_procedure.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
-#include "skin/other_kinds.h"
-#include "skin/other_kinds_parts.h"
+#include "skin/kinds/combo.h"
+#include "skin/kinds/kind_parts.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/properties.h"
 
 namespace taverel::skin {
@@ -22,16 +24,7 @@ LONG_PTR WindowStyle(HWND window) {
     return GetWindowLongPtrW(window, GWL_STYLE);
 }
 
-COLORREF FrameColour(HWND window) {
-    return IsWindowEnabled(window) ? BorderColour : DisabledBorderColour;
-}
-
 }  // namespace
-
-void PaintListBorder(HDC dc, int width, int height, bool enabled) {
-    FrameSolidRect(dc, 0, 0, width, height, enabled ? BorderColour : DisabledBorderColour);
-    FrameSolidRect(dc, 1, 1, width - 2, height - 2, White);
-}
 
 int PaintComboButton(HWND window, HDC dc, VisualState state, bool force) {
     // An open list always shows the pressed face, whatever the caller asked.
@@ -70,6 +63,8 @@ int PaintComboButton(HWND window, HDC dc, VisualState state, bool force) {
     return 1;
 }
 
+namespace {
+
 LRESULT PaintComboBoxBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                             LPARAM lparam) {
     const VisualState state = StoredState(window);
@@ -84,7 +79,7 @@ LRESULT PaintComboBoxBranch(WNDPROC previous, HWND window, UINT message, WPARAM 
         PaintComboButton(window, paint.get(), state, true);
         return 0;
     }
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
     platform::WindowDc dc = platform::WindowDc::Whole(window);
     PaintListBorder(dc.get(), bounds.Width, bounds.Height, IsWindowEnabled(window) != FALSE);
     PaintComboButton(window, dc.get(), state, true);
@@ -93,7 +88,7 @@ LRESULT PaintComboBoxBranch(WNDPROC previous, HWND window, UINT message, WPARAM 
 
 LRESULT PaintDriveListBranch(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                              LPARAM lparam) {
-    const LRESULT result = CallWindowProcW(previous, window, message, wparam, lparam);
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
     const VisualState state = StoredState(window);
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
@@ -101,6 +96,92 @@ LRESULT PaintDriveListBranch(WNDPROC previous, HWND window, UINT message, WPARAM
     PaintListBorder(dc.get(), bounds.Width, bounds.Height, IsWindowEnabled(window) != FALSE);
     PaintComboButton(window, dc.get(), state, true);
     return result;
+}
+
+// An editable combo box follows the mouse over its drop-down button only;
+// the other styles count as a whole.
+bool OverComboButton(HWND combo, LPARAM point) {
+    if (WindowStyle(combo) & kSimpleOrList)
+        return true;
+    return InComboDropZone(combo, PointerX(point), PointerY(point));
+}
+
+void ShowNormalButton(HWND window) {
+    PaintComboButton(window, nullptr, VisualState::Normal, false);
+}
+
+void ComboMouseMove(HWND window, WPARAM buttons, LPARAM point, bool) {
+    PaintComboButton(window, nullptr,
+                     OverComboButton(window, point) ? HeldState(buttons) : VisualState::Normal,
+                     false);
+}
+
+void DriveListMouseMove(HWND window, WPARAM buttons, LPARAM, bool) {
+    PaintComboButton(window, nullptr, HeldState(buttons), false);
+}
+
+void MouseLeave(HWND window) {
+    SetSkinProp(window, prop::MouseFlag, 0);
+    ShowNormalButton(window);
+}
+
+void ComboButtonDown(HWND window, LPARAM point) {
+    if (OverComboButton(window, point))
+        PaintComboButton(window, nullptr, VisualState::Pressed, false);
+}
+
+void DriveListButtonDown(HWND window, LPARAM) {
+    PaintComboButton(window, nullptr, VisualState::Pressed, false);
+}
+
+void ButtonUp(HWND window) {
+    PaintComboButton(window, nullptr,
+                     PointerOver(window) ? VisualState::Hover : VisualState::Normal, false);
+}
+
+// What both kinds share; a double click paints nothing of its own, the
+// release that follows does.
+KindEntryPoints DropButtonKind() {
+    KindEntryPoints k;
+    k.take_over = TakeOverTracked;
+    k.give_back = GiveBackTracked;
+    k.position_changing = ShowNormalButton;
+    k.follows_pointer = true;
+    k.mouse_leave = MouseLeave;
+    k.button_up = ButtonUp;
+    return k;
+}
+
+}  // namespace
+
+bool InComboDropZone(HWND combo, int x, int y) {
+    WindowBounds bounds;
+    GetWindowBounds(combo, &bounds);
+    const int scroll_width = GetSystemMetrics(SM_CXVSCROLL);
+    return bounds.Width - scroll_width - 2 <= x && x <= bounds.Width - 2 && 2 <= y &&
+           y <= bounds.Height - 2;
+}
+
+const KindEntryPoints& ComboBoxKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k = DropButtonKind();
+        k.paint = PaintComboBoxBranch;
+        k.mouse_move = ComboMouseMove;
+        k.button_down = ComboButtonDown;
+        return k;
+    }();
+    return kind;
+}
+
+const KindEntryPoints& DriveListKind() {
+    static const KindEntryPoints kind = [] {
+        KindEntryPoints k = DropButtonKind();
+        k.paint = PaintDriveListBranch;
+        k.mouse_move = DriveListMouseMove;
+        k.button_down = DriveListButtonDown;
+        return k;
+    }();
+    return kind;
 }
 
 }  // namespace taverel::skin
