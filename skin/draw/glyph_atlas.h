@@ -21,14 +21,19 @@ struct GlyphRegion {
 
 namespace atlas {
 
+// Pictures of one size stacked in state order from the top of their sheet.
+constexpr GlyphRegion StateRow(GlyphSheet sheet, int width, int height, VisualState state,
+                               Margins keep) {
+    return {sheet, {0, height * StateNumber(state), width, height}, keep};
+}
+
 // Push-button faces, 7 x 21 one under the other in state order, cut 3 in.
 constexpr int ButtonFaceWidth = 7;
 constexpr int ButtonFaceHeight = 21;
 constexpr Margins ButtonFaceMargins = UniformMargins(3);
 constexpr GlyphRegion ButtonFace(VisualState state) {
-    return {GlyphSheet::ButtonFace,
-            {0, ButtonFaceHeight * StateNumber(state), ButtonFaceWidth, ButtonFaceHeight},
-            ButtonFaceMargins};
+    return StateRow(GlyphSheet::ButtonFace, ButtonFaceWidth, ButtonFaceHeight, state,
+                    ButtonFaceMargins);
 }
 
 // Drop-down button faces 4 x 18 (hover at x 0, pressed at x 4); the normal
@@ -53,9 +58,8 @@ constexpr GlyphRegion OptionDotDisabled{GlyphSheet::CheckGlyph, {11, 18, 5, 5}, 
 constexpr int OptionCircleSide = 13;
 constexpr Margins OptionCircleMargins = UniformMargins(5);
 constexpr GlyphRegion OptionCircle(VisualState state) {
-    return {GlyphSheet::OptionCircle,
-            {0, OptionCircleSide * StateNumber(state), OptionCircleSide, OptionCircleSide},
-            OptionCircleMargins};
+    return StateRow(GlyphSheet::OptionCircle, OptionCircleSide, OptionCircleSide, state,
+                    OptionCircleMargins);
 }
 // Five-pixel bands through the middle of the hover and pressed circles: the
 // fill of a hovered or pressed check box, stretched over its inside.

@@ -162,26 +162,20 @@ bool InComboDropZone(HWND combo, int x, int y) {
            y <= bounds.Height - 2;
 }
 
-const KindEntryPoints& ComboBoxKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k = DropButtonKind();
-        k.paint = PaintComboBoxBranch;
-        k.mouse_move = ComboMouseMove;
-        k.button_down = ComboButtonDown;
-        return k;
-    }();
-    return kind;
+KindEntryPoints ComboBoxKind() {
+    KindEntryPoints k = DropButtonKind();
+    k.paint = PaintComboBoxBranch;
+    k.mouse_move = ComboMouseMove;
+    k.button_down = ComboButtonDown;
+    return k;
 }
 
-const KindEntryPoints& DriveListKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k = DropButtonKind();
-        k.paint = PaintDriveListBranch;
-        k.mouse_move = DriveListMouseMove;
-        k.button_down = DriveListButtonDown;
-        return k;
-    }();
-    return kind;
+KindEntryPoints DriveListKind() {
+    KindEntryPoints k = DropButtonKind();
+    k.paint = PaintDriveListBranch;
+    k.mouse_move = DriveListMouseMove;
+    k.button_down = DriveListButtonDown;
+    return k;
 }
 
 }  // namespace taverel::skin

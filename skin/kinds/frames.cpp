@@ -71,47 +71,34 @@ LRESULT PaintClientEdgeFrame(WNDPROC previous, HWND window, UINT message, WPARAM
     return result;
 }
 
-const KindEntryPoints& FormKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.take_over = TakeOverChildren;
-        k.give_back = GiveBackChildren;
-        return k;
-    }();
-    return kind;
+KindEntryPoints FormKind() {
+    KindEntryPoints k;
+    k.take_over = TakeOverChildren;
+    k.give_back = GiveBackChildren;
+    return k;
 }
 
-const KindEntryPoints& DataListKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.paint = PaintListFrameBranch;
-        k.nc_paint = ForwardOnly;
-        return k;
-    }();
-    return kind;
+KindEntryPoints DataListKind() {
+    KindEntryPoints k;
+    k.paint = PaintListFrameBranch;
+    k.nc_paint = ForwardOnly;
+    return k;
 }
 
-const KindEntryPoints& DropDownListKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.paint = PaintListFrameBranch;
-        return k;
-    }();
-    return kind;
+KindEntryPoints DropDownListKind() {
+    KindEntryPoints k;
+    k.paint = PaintListFrameBranch;
+    return k;
 }
 
-const KindEntryPoints& GridKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.paint = PaintGridFrameBranch;
-        return k;
-    }();
-    return kind;
+KindEntryPoints GridKind() {
+    KindEntryPoints k;
+    k.paint = PaintGridFrameBranch;
+    return k;
 }
 
-const KindEntryPoints& OtherKind() {
-    static const KindEntryPoints kind;
-    return kind;
+KindEntryPoints OtherKind() {
+    return KindEntryPoints();
 }
 
 }  // namespace taverel::skin

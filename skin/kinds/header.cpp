@@ -209,21 +209,18 @@ void Release(HWND header) {
 
 }  // namespace
 
-const KindEntryPoints& HeaderKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.take_over = TakeOver;
-        k.give_back = GiveBack;
-        k.paint = PaintHeaderBranch;
-        k.follows_pointer = true;
-        k.mouse_move = MouseMove;
-        k.mouse_leave = MouseLeave;
-        k.button_down = Press;
-        k.double_click = Press;
-        k.button_up = Release;
-        return k;
-    }();
-    return kind;
+KindEntryPoints HeaderKind() {
+    KindEntryPoints k;
+    k.take_over = TakeOver;
+    k.give_back = GiveBack;
+    k.paint = PaintHeaderBranch;
+    k.follows_pointer = true;
+    k.mouse_move = MouseMove;
+    k.mouse_leave = MouseLeave;
+    k.button_down = Press;
+    k.double_click = Press;
+    k.button_up = Release;
+    return k;
 }
 
 }  // namespace taverel::skin

@@ -2,6 +2,8 @@
 
 #include "platform/window_procedure.h"
 
+#include <iterator>
+
 namespace taverel::skin {
 
 namespace {
@@ -58,33 +60,29 @@ ControlKind ClassifyClassName(const std::wstring& lower_class_name) {
 }
 
 const KindEntryPoints& EntryPointsOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Form:
-            return FormKind();
-        case ControlKind::PushButton:
-            return PushButtonKind();
-        case ControlKind::ComboBox:
-            return ComboBoxKind();
-        case ControlKind::DriveList:
-            return DriveListKind();
-        case ControlKind::CheckBox:
-            return CheckBoxKind();
-        case ControlKind::OptionButton:
-            return OptionButtonKind();
-        case ControlKind::ProgressBar:
-            return ProgressBarKind();
-        case ControlKind::Header:
-            return HeaderKind();
-        case ControlKind::DataList:
-            return DataListKind();
-        case ControlKind::DropDownList:
-            return DropDownListKind();
-        case ControlKind::Grid:
-            return GridKind();
-        case ControlKind::Other:
-            break;
+    struct KindRow {
+        ControlKind kind;
+        KindEntryPoints entry_points;
+    };
+    static const KindRow kKinds[] = {
+        {ControlKind::Form, FormKind()},
+        {ControlKind::PushButton, PushButtonKind()},
+        {ControlKind::ComboBox, ComboBoxKind()},
+        {ControlKind::DriveList, DriveListKind()},
+        {ControlKind::CheckBox, CheckBoxKind()},
+        {ControlKind::OptionButton, OptionButtonKind()},
+        {ControlKind::ProgressBar, ProgressBarKind()},
+        {ControlKind::Header, HeaderKind()},
+        {ControlKind::DataList, DataListKind()},
+        {ControlKind::DropDownList, DropDownListKind()},
+        {ControlKind::Grid, GridKind()},
+        {ControlKind::Other, OtherKind()},
+    };
+    for (const KindRow& row : kKinds) {
+        if (row.kind == kind)
+            return row.entry_points;
     }
-    return OtherKind();
+    return kKinds[std::size(kKinds) - 1].entry_points;
 }
 
 LRESULT ForwardOnly(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -67,18 +67,18 @@ inline const KindEntryPoints& EntryPointsOf(HWND window) {
     return EntryPointsOf(GetControlKind(window));
 }
 
-// The entry points each kind file fills.
-const KindEntryPoints& FormKind();
-const KindEntryPoints& PushButtonKind();
-const KindEntryPoints& CheckBoxKind();
-const KindEntryPoints& OptionButtonKind();
-const KindEntryPoints& ComboBoxKind();
-const KindEntryPoints& DriveListKind();
-const KindEntryPoints& HeaderKind();
-const KindEntryPoints& ProgressBarKind();
-const KindEntryPoints& DataListKind();
-const KindEntryPoints& DropDownListKind();
-const KindEntryPoints& GridKind();
-const KindEntryPoints& OtherKind();
+// The entry points each kind file fills, read once into the table.
+KindEntryPoints FormKind();
+KindEntryPoints PushButtonKind();
+KindEntryPoints CheckBoxKind();
+KindEntryPoints OptionButtonKind();
+KindEntryPoints ComboBoxKind();
+KindEntryPoints DriveListKind();
+KindEntryPoints HeaderKind();
+KindEntryPoints ProgressBarKind();
+KindEntryPoints DataListKind();
+KindEntryPoints DropDownListKind();
+KindEntryPoints GridKind();
+KindEntryPoints OtherKind();
 
 }  // namespace taverel::skin

@@ -96,14 +96,11 @@ LRESULT PaintFrame(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
 
 }  // namespace
 
-const KindEntryPoints& ProgressBarKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.paint = PaintBar;
-        k.nc_paint = PaintFrame;
-        return k;
-    }();
-    return kind;
+KindEntryPoints ProgressBarKind() {
+    KindEntryPoints k;
+    k.paint = PaintBar;
+    k.nc_paint = PaintFrame;
+    return k;
 }
 
 }  // namespace taverel::skin

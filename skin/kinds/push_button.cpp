@@ -275,27 +275,24 @@ void Tick(HWND window) {
 
 }  // namespace
 
-const KindEntryPoints& PushButtonKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k;
-        k.take_over = TakeOver;
-        k.give_back = GiveBack;
-        k.paint = PaintPushButton;
-        k.sized = Resize;
-        k.follows_pointer = true;
-        k.mouse_move = MouseMove;
-        k.mouse_leave = MouseLeave;
-        k.button_down = ButtonDown;
-        k.double_click = ButtonDown;
-        k.button_up = ButtonUp;
-        k.key_down = KeyDown;
-        k.key_up = KeyUp;
-        k.focus_changed = FocusChanged;
-        k.enabled = Enabled;
-        k.timer = Tick;
-        return k;
-    }();
-    return kind;
+KindEntryPoints PushButtonKind() {
+    KindEntryPoints k;
+    k.take_over = TakeOver;
+    k.give_back = GiveBack;
+    k.paint = PaintPushButton;
+    k.sized = Resize;
+    k.follows_pointer = true;
+    k.mouse_move = MouseMove;
+    k.mouse_leave = MouseLeave;
+    k.button_down = ButtonDown;
+    k.double_click = ButtonDown;
+    k.button_up = ButtonUp;
+    k.key_down = KeyDown;
+    k.key_up = KeyUp;
+    k.focus_changed = FocusChanged;
+    k.enabled = Enabled;
+    k.timer = Tick;
+    return k;
 }
 
 }  // namespace taverel::skin

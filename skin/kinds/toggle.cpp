@@ -168,21 +168,17 @@ struct Toggle {
 
 }  // namespace
 
-const KindEntryPoints& CheckBoxKind() {
-    static const KindEntryPoints kind = Toggle<PaintCheckBox>::EntryPoints();
-    return kind;
+KindEntryPoints CheckBoxKind() {
+    return Toggle<PaintCheckBox>::EntryPoints();
 }
 
-const KindEntryPoints& OptionButtonKind() {
-    static const KindEntryPoints kind = [] {
-        KindEntryPoints k = Toggle<PaintOptionButton>::EntryPoints();
-        // Gaining or losing the focus makes an option button redraw itself
-        // (its focus rectangle, and a check that follows the focus), which
-        // covers the skin's circle; check boxes are left alone.
-        k.focus_changed = Toggle<PaintOptionButton>::Refresh;
-        return k;
-    }();
-    return kind;
+KindEntryPoints OptionButtonKind() {
+    KindEntryPoints k = Toggle<PaintOptionButton>::EntryPoints();
+    // Gaining or losing the focus makes an option button redraw itself
+    // (its focus rectangle, and a check that follows the focus), which
+    // covers the skin's circle; check boxes are left alone.
+    k.focus_changed = Toggle<PaintOptionButton>::Refresh;
+    return k;
 }
 
 }  // namespace taverel::skin
