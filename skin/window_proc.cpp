@@ -13,8 +13,7 @@ namespace taverel::skin {
 
 namespace {
 
-using KindWork = void (*)(const KindEntryPoints& kind, HWND window, WPARAM wparam,
-                          LPARAM lparam);
+using KindWork = void (*)(const KindEntryPoints& kind, HWND window, WPARAM wparam, LPARAM lparam);
 
 // The kind is read before forwarding; the forwarded message can run
 // application code that gives the window back (or destroys it), after which

@@ -101,9 +101,9 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
     // Drawn straight onto the window with the key left out, so the control's
     // own background shows through the circle's corners.
     const bool enabled = IsWindowEnabled(window) != FALSE;
-    // An enabled button asked for Disabled keeps its old circle.
-    if (!enabled ||
-        (StateNumber(state) >= 0 && StateNumber(state) <= StateNumber(VisualState::Pressed))) {
+    // An enabled button asked for a state beyond Pressed gets no circle.
+    const int row = StateNumber(state);
+    if (!enabled || (row >= 0 && row <= StateNumber(VisualState::Pressed))) {
         DrawGlyph(target.get(), {0, box.top, box.cx, box.cy},
                   atlas::OptionCircle(enabled ? state : VisualState::Disabled), TransparentKey);
     }
