@@ -252,25 +252,36 @@ TEST_F(RoutingTest, OptionButtonForwardsEachMessageThenPaintsItsState) {
 }
 
 HWND form_to_detach = nullptr;
+UINT detach_on = 0;
 void DetachOnRelease(HWND, UINT message) {
-    if (message == WM_LBUTTONUP)
+    if (message == detach_on)
         DetachSkin(form_to_detach);
 }
 
 // Application code run by a forwarded message may give the window back (a
-// click handler closing the form); the handler must not rebuild its state,
-// start a timer on it, or count it again.
+// click handler closing the form, or a resize handler); the handler must not
+// rebuild its state, start a timer on it, give it a region, or count it again.
 TEST_F(RoutingTest, WindowGivenBackWhileForwardingKeepsNoSkinState) {
-    SendMessageW(button_, WM_MOUSEMOVE, 0, 0);
-    form_to_detach = form_;
-    Recorder::Instance().on_message = DetachOnRelease;
-    SendMessageW(button_, WM_LBUTTONUP, 0, 0);
-    Recorder::Instance().on_message = nullptr;
-    EXPECT_EQ(0, SkinnedWindowCount());
-    for (const wchar_t* name : {prop::MouseFlag, prop::OldState, prop::AlphaLevel, prop::TimerId})
-        EXPECT_EQ(nullptr, GetPropW(button_, name));
-    // No fade timer was left running on the given-back button.
-    EXPECT_FALSE(KillTimer(button_, 1));
+    for (UINT message : {UINT(WM_LBUTTONUP), UINT(WM_SIZE)}) {
+        if (message == WM_SIZE) {
+            ASSERT_EQ(1, AttachSkin(form_));
+        }
+        SendMessageW(button_, WM_MOUSEMOVE, 0, 0);
+        form_to_detach = form_;
+        detach_on = message;
+        Recorder::Instance().on_message = DetachOnRelease;
+        SendMessageW(button_, message, 0, MAKELPARAM(80, 24));
+        Recorder::Instance().on_message = nullptr;
+        EXPECT_EQ(0, SkinnedWindowCount());
+        for (const wchar_t* name :
+             {prop::MouseFlag, prop::OldState, prop::AlphaLevel, prop::TimerId})
+            EXPECT_EQ(nullptr, GetPropW(button_, name));
+        // No fade timer was left running on the given-back button.
+        EXPECT_FALSE(KillTimer(button_, 1));
+        HRGN probe = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(ERROR, GetWindowRgn(button_, probe)) << "message 0x" << std::hex << message;
+        DeleteObject(probe);
+    }
 }
 
 TEST_F(RoutingTest, ListColourMessageSkinsTheNamedListOnce) {
