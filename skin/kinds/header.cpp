@@ -1,9 +1,10 @@
+#include "skin/kinds/header.h"
+
 #include "platform/handles.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
-#include "skin/kinds/header.h"
 #include "skin/kinds/kind_parts.h"
 #include "skin/kinds/kind_table.h"
 #include "skin/properties.h"

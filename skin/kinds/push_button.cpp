@@ -17,7 +17,7 @@ namespace taverel::skin {
 
 namespace {
 
-constexpr int StateCount = 4;
+constexpr int StateCount = VisualStateCount;
 // Caption and focus rectangle sit 2 pixels inside the button's edge.
 constexpr int CaptionInset = 2;
 
