@@ -23,8 +23,8 @@ POINT CentredOrigin(int width, int height) {
                  work.top + (work.bottom - work.top - height) / 2};
 }
 
-Icon LoadIconImage(int resource_id, int size_metric_x, int size_metric_y) {
-    return Icon(static_cast<HICON>(
+platform::Icon LoadIconImage(int resource_id, int size_metric_x, int size_metric_y) {
+    return platform::Icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource_id), IMAGE_ICON,
                    GetSystemMetrics(size_metric_x), GetSystemMetrics(size_metric_y), 0)));
 }
@@ -226,12 +226,11 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
                 const auto dc = reinterpret_cast<HDC>(wparam);
                 BITMAP info{};
                 GetObjectW(picture_.get(), sizeof info, &info);
-                const int saved = SaveDC(dc);
+                const platform::SavedDcState saved(dc);
                 ExcludeClipRect(dc, 0, 0, info.bmWidth, info.bmHeight);
                 RECT client{};
                 GetClientRect(window_, &client);
                 FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-                RestoreDC(dc, saved);
                 return 1;
             }
             break;

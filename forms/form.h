@@ -7,7 +7,6 @@
 #include "forms/container.h"
 #include "forms/events.h"
 #include "forms/font.h"
-#include "forms/icon.h"
 #include "forms/units.h"
 #include "platform/handles.h"
 
@@ -78,8 +77,8 @@ private:
     int client_width_twips_ = 0;
     int client_height_twips_ = 0;
     int icon_resource_ = 0;
-    Icon big_icon_;
-    Icon small_icon_;
+    platform::Icon big_icon_;
+    platform::Icon small_icon_;
     platform::Bitmap picture_;
     FontSpec font_spec_;
     platform::Font font_;

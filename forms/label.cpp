@@ -71,12 +71,10 @@ void Label::Layout() {
         font_ = CreateFontFromSpec(*font_spec_, dpi);
     const RECT origin = TwipsToPixels(bounds_, dpi);
     RECT text_box{0, 0, 0, 0};
-    if (HDC dc = GetDC(host_->ContainerWindow())) {
-        const HGDIOBJ previous = SelectObject(dc, EffectiveFont());
-        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_box,
+    if (const auto dc = platform::WindowDc::Client(host_->ContainerWindow())) {
+        const platform::SelectedObject font(dc.get(), EffectiveFont());
+        DrawTextW(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &text_box,
                   kTextFormat | DT_CALCRECT);
-        SelectObject(dc, previous);
-        ReleaseDC(host_->ContainerWindow(), dc);
     }
     pixels_ =
         RECT{origin.left, origin.top, origin.left + text_box.right, origin.top + text_box.bottom};

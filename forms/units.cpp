@@ -1,15 +1,16 @@
 #include "forms/units.h"
 
+#include "platform/handles.h"
+
 #include <cmath>
 
 namespace taverel::forms {
 
 Dpi ScreenDpi() {
     Dpi dpi;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi.x = GetDeviceCaps(screen, LOGPIXELSX);
-        dpi.y = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
+    if (const auto screen = platform::WindowDc::Client(nullptr)) {
+        dpi.x = GetDeviceCaps(screen.get(), LOGPIXELSX);
+        dpi.y = GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
     return dpi;
 }

@@ -6,38 +6,51 @@
 
 #include "platform/win.h"
 
+#include <type_traits>
 #include <utility>
 
 namespace taverel::platform {
 
-// Owns a GDI object (bitmap, brush, font, pen, region, palette): DeleteObject.
-template <typename T>
-class GdiObject {
+// Owns one handle and gives it to `Close` exactly once. `Close` is the
+// closing function itself (&DeleteObject, &DestroyWindow, ...), so its
+// calling convention is part of the owner's type and the call is right on
+// x86 as well as x64.
+template <typename Handle, auto Close>
+class UniqueHandle {
+    static_assert(std::is_invocable_v<decltype(Close), Handle>,
+                  "the closer must take the owned handle");
+
 public:
-    GdiObject() = default;
-    explicit GdiObject(T handle) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(other.release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other)
             reset(other.release());
         return *this;
     }
-    T get() const { return handle_; }
+    Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
-    T release() { return std::exchange(handle_, nullptr); }
-    void reset(T handle = nullptr) {
-        if (handle_ && handle_ != handle)
-            DeleteObject(handle_);
-        handle_ = handle;
+    // Hands the handle over without closing it.
+    Handle release() { return std::exchange(handle_, nullptr); }
+    // Closes the handle held now (unless it is the one given) and keeps
+    // `handle` instead.
+    void reset(Handle handle = nullptr) {
+        const Handle old = std::exchange(handle_, handle);
+        if (old && old != handle)
+            Close(old);
     }
 
 private:
-    T handle_ = nullptr;
+    Handle handle_ = nullptr;
 };
 
+// GDI objects (bitmap, brush, font, pen, region, palette): DeleteObject.
+template <typename T>
+using GdiObject = UniqueHandle<T, &DeleteObject>;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
@@ -45,32 +58,20 @@ using Pen = GdiObject<HPEN>;
 using Region = GdiObject<HRGN>;
 using Palette = GdiObject<HPALETTE>;
 
-// Owns a DC made by CreateCompatibleDC or CreateDC: DeleteDC.
-class MemoryDc {
-public:
-    MemoryDc() = default;
-    explicit MemoryDc(HDC dc) : dc_(dc) {}
-    ~MemoryDc() { reset(); }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    MemoryDc(MemoryDc&& other) noexcept : dc_(other.release()) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-    HDC release() { return std::exchange(dc_, nullptr); }
-    void reset(HDC dc = nullptr) {
-        if (dc_ && dc_ != dc)
-            DeleteDC(dc_);
-        dc_ = dc;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
+// A DC made by CreateCompatibleDC or CreateDC: DeleteDC.
+using MemoryDc = UniqueHandle<HDC, &DeleteDC>;
+// A window this program created and destroys itself: DestroyWindow.
+using Window = UniqueHandle<HWND, &DestroyWindow>;
+// A library loaded with LoadLibrary: FreeLibrary.
+using Module = UniqueHandle<HMODULE, &FreeLibrary>;
+// An icon made by LoadImage without LR_SHARED or CreateIcon: DestroyIcon.
+using Icon = UniqueHandle<HICON, &DestroyIcon>;
+// A kernel object (process, thread, file, event): CloseHandle.
+using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+// Memory the system allocated with LocalAlloc for the caller to free, such
+// as CommandLineToArgvW's list: LocalFree.
+template <typename T>
+using LocalMemory = UniqueHandle<T*, &LocalFree>;
 
 // A DC from GetDC / GetWindowDC, released to its window: ReleaseDC.
 class WindowDc {
@@ -125,19 +126,38 @@ private:
 // Selects an object into a DC and selects the previous one back on scope exit.
 class SelectedObject {
 public:
+    SelectedObject() = default;
     SelectedObject(HDC dc, HGDIOBJ object)
-        : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
-    ~SelectedObject() {
-        if (dc_ && previous_)
-            SelectObject(dc_, previous_);
+        : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {
+        if (previous_ == HGDI_ERROR)
+            previous_ = nullptr;
     }
+    ~SelectedObject() { reset(); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
+    SelectedObject(SelectedObject&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)),
+          previous_(std::exchange(other.previous_, nullptr)) {}
+    SelectedObject& operator=(SelectedObject&& other) noexcept {
+        if (this != &other) {
+            reset();
+            dc_ = std::exchange(other.dc_, nullptr);
+            previous_ = std::exchange(other.previous_, nullptr);
+        }
+        return *this;
+    }
     HGDIOBJ previous() const { return previous_; }
+    // Selects the previous object back now.
+    void reset() {
+        if (dc_ && previous_)
+            SelectObject(dc_, previous_);
+        dc_ = nullptr;
+        previous_ = nullptr;
+    }
 
 private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
 };
 
 // Selects a palette into a DC and realises it; on scope exit selects the
@@ -145,6 +165,7 @@ private:
 // realises that one again.
 class SelectedPalette {
 public:
+    SelectedPalette() = default;
     SelectedPalette(HDC dc, HPALETTE palette, BOOL force_background, BOOL restore_in_background)
         : dc_(dc),
           previous_(dc && palette ? SelectPalette(dc, palette, force_background) : nullptr),
@@ -152,20 +173,54 @@ public:
         if (previous_)
             RealizePalette(dc_);
     }
-    ~SelectedPalette() {
+    ~SelectedPalette() { reset(); }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    SelectedPalette(SelectedPalette&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)),
+          previous_(std::exchange(other.previous_, nullptr)),
+          restore_in_background_(other.restore_in_background_) {}
+    SelectedPalette& operator=(SelectedPalette&& other) noexcept {
+        if (this != &other) {
+            reset();
+            dc_ = std::exchange(other.dc_, nullptr);
+            previous_ = std::exchange(other.previous_, nullptr);
+            restore_in_background_ = other.restore_in_background_;
+        }
+        return *this;
+    }
+    HPALETTE previous() const { return previous_; }
+    // Selects the previous palette back now.
+    void reset() {
         if (dc_ && previous_) {
             SelectPalette(dc_, previous_, restore_in_background_);
             RealizePalette(dc_);
         }
+        dc_ = nullptr;
+        previous_ = nullptr;
     }
-    SelectedPalette(const SelectedPalette&) = delete;
-    SelectedPalette& operator=(const SelectedPalette&) = delete;
-    HPALETTE previous() const { return previous_; }
+
+private:
+    HDC dc_ = nullptr;
+    HPALETTE previous_ = nullptr;
+    BOOL restore_in_background_ = FALSE;
+};
+
+// Saves the whole state of a DC (selections, clipping, modes) and restores
+// it on scope exit, for code that changes a DC it was lent.
+class SavedDcState {
+public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(dc ? SaveDC(dc) : 0) {}
+    ~SavedDcState() {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
 
 private:
     HDC dc_;
-    HPALETTE previous_;
-    BOOL restore_in_background_;
+    int saved_;
 };
 
 }  // namespace taverel::platform

@@ -1,5 +1,6 @@
 #include "app/ui/program_starter.h"
 
+#include "platform/handles.h"
 #include "platform/win.h"
 
 #include <vector>
@@ -18,8 +19,9 @@ void SystemProgramStarter::Start(const std::wstring& application,
     PROCESS_INFORMATION process{};
     if (CreateProcessW(application.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        // Nothing waits for the program: its handles go at once.
+        const platform::KernelHandle thread(process.hThread);
+        const platform::KernelHandle started(process.hProcess);
     }
 }
 

@@ -1,9 +1,10 @@
 // An off-screen drawing surface: a display-compatible memory DC with one
-// bitmap of fixed size selected into it. The canvas owns both; destroying it
-// selects the original bitmap back, deletes the DC and then the bitmap
-// (DeleteDC alone would leak the selected bitmap).
+// bitmap of fixed size selected into it. The canvas owns both through the
+// platform's surface owner, which selects the original bitmap back, deletes
+// the bitmap and then the DC (DeleteDC alone would leak the selected bitmap).
 #pragma once
 
+#include "platform/bitmap_surface.h"
 #include "platform/win.h"
 
 namespace taverel::skin {
@@ -11,23 +12,20 @@ namespace taverel::skin {
 class MemoryCanvas {
 public:
     MemoryCanvas() = default;
-    ~MemoryCanvas();
     MemoryCanvas(const MemoryCanvas&) = delete;
     MemoryCanvas& operator=(const MemoryCanvas&) = delete;
     MemoryCanvas(MemoryCanvas&& other) noexcept;
     MemoryCanvas& operator=(MemoryCanvas&& other) noexcept;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return surface_.dc(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    explicit operator bool() const { return dc_ != nullptr; }
+    explicit operator bool() const { return static_cast<bool>(surface_); }
     void reset();
 
 private:
     friend MemoryCanvas CreateMemoryCanvas(int width, int height);
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_ = nullptr;
+    platform::BitmapSurface surface_;
     int width_ = 0;
     int height_ = 0;
 };

@@ -23,11 +23,16 @@ static_assert(MoveOnly<platform::Bitmap>);
 static_assert(MoveOnly<platform::Palette>);
 static_assert(MoveOnly<platform::MemoryDc>);
 static_assert(MoveOnly<platform::WindowDc>);
+static_assert(MoveOnly<platform::Window>);
+static_assert(MoveOnly<platform::Module>);
+static_assert(MoveOnly<platform::Icon>);
+static_assert(MoveOnly<platform::KernelHandle>);
+static_assert(MoveOnly<platform::SelectedObject>);
+static_assert(MoveOnly<platform::SelectedPalette>);
+static_assert(MoveOnly<platform::BitmapSurface>);
 static_assert(MoveOnly<skin::MemoryCanvas>);
 static_assert(!std::is_copy_constructible_v<platform::PaintDc>);
-static_assert(!std::is_copy_constructible_v<platform::SelectedObject>);
-static_assert(!std::is_copy_constructible_v<platform::SelectedPalette>);
-static_assert(!std::is_copy_constructible_v<platform::BitmapSurface>);
+static_assert(!std::is_copy_constructible_v<platform::SavedDcState>);
 
 TEST(GdiObjectOwner, KeepsItsHandleAndDeletesItOnceAfterAMove) {
     const HBITMAP handle = CreateBitmap(4, 4, 1, 32, nullptr);
@@ -45,6 +50,22 @@ TEST(GdiObjectOwner, KeepsItsHandleAndDeletesItOnceAfterAMove) {
         EXPECT_EQ(GetObjectType(handle), 0u) << "the last owner deletes the bitmap";
         // `first` and `second` are empty now: leaving the scope closes nothing.
     }
+
+    // Moving an owner onto itself and resetting it to the handle it holds
+    // must both keep the handle alive.
+    const HBITMAP kept = CreateBitmap(4, 4, 1, 32, nullptr);
+    platform::Bitmap owner(kept);
+    platform::Bitmap& alias = owner;
+    owner = std::move(alias);
+    EXPECT_EQ(owner.get(), kept);
+    owner.reset(kept);
+    EXPECT_EQ(owner.get(), kept);
+    EXPECT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_BITMAP));
+    // Released, the handle is the caller's again.
+    EXPECT_EQ(owner.release(), kept);
+    EXPECT_FALSE(owner);
+    EXPECT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_BITMAP));
+    DeleteObject(kept);
 }
 
 TEST(SelectedObjectGuard, SelectsAndPutsTheOriginalBack) {
@@ -91,6 +112,19 @@ TEST(BitmapSurface, ReleasesItsBitmapAndDcButNotTheCallersPalette) {
     EXPECT_EQ(GetObjectType(bitmap), 0u);
     EXPECT_EQ(GetObjectType(dc), 0u);
     EXPECT_EQ(GetObjectType(palette.get()), static_cast<DWORD>(OBJ_PAL));
+
+    // A moved surface is torn down once, by its new owner, and a surface
+    // assigned over releases what it held first.
+    platform::BitmapSurface first(display.get(),
+                                  platform::CreateCompatibleBitmapFor(display.get(), 8, 8));
+    const HDC first_dc = first.dc();
+    platform::BitmapSurface second(std::move(first));
+    EXPECT_FALSE(first);
+    EXPECT_EQ(second.dc(), first_dc);
+    second = platform::BitmapSurface(display.get(),
+                                     platform::CreateCompatibleBitmapFor(display.get(), 8, 8));
+    EXPECT_EQ(GetObjectType(first_dc), 0u);
+    EXPECT_TRUE(second);
 }
 
 TEST(MemoryCanvas, DestroyingItDeletesTheBitmapNotJustTheDc) {
