@@ -1,25 +1,6 @@
 #include "forms/check_box.h"
 
-#include "forms/window_class.h"
-
 namespace taverel::forms {
-
-namespace {
-
-LRESULT CALLBACK CheckBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"BUTTON");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void CheckBox::RegisterClass() {
-    RegisterSuperclass(kCheckBoxClass, L"BUTTON", CheckBoxProc);
-}
-
-const wchar_t* CheckBox::ClassName() const {
-    return kCheckBoxClass;
-}
 
 void CheckBox::SetValue(bool checked) {
     checked_ = checked;
@@ -27,8 +8,9 @@ void CheckBox::SetValue(bool checked) {
         SendMessageW(Window(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CheckBox::OnCreated() {
+bool CheckBox::OnCreated() {
     SetValue(checked_);
+    return true;
 }
 
 LRESULT CheckBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,23 +1,20 @@
 // A check box: its own Value, toggled on each click, then Click.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-class CheckBox : public Control {
+class CheckBox : public ControlKind<kCheckBoxClass> {
 public:
     CheckBox() = default;
-    static void RegisterClass();
 
     void SetValue(bool checked);
     bool Value() const { return checked_; }
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | BS_CHECKBOX; }
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:

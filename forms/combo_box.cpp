@@ -1,25 +1,6 @@
 #include "forms/combo_box.h"
 
-#include "forms/window_class.h"
-
 namespace taverel::forms {
-
-namespace {
-
-LRESULT CALLBACK ComboBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"COMBOBOX");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void ComboBox::RegisterClass() {
-    RegisterSuperclass(kComboBoxClass, L"COMBOBOX", ComboBoxProc);
-}
-
-const wchar_t* ComboBox::ClassName() const {
-    return kComboBoxClass;
-}
 
 DWORD ComboBox::Style() const {
     return WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | static_cast<DWORD>(style_);
@@ -49,8 +30,9 @@ void ComboBox::FillList() {
     SendMessageW(Window(), CB_SETCURSEL, static_cast<WPARAM>(list_index_), 0);
 }
 
-void ComboBox::OnCreated() {
+bool ComboBox::OnCreated() {
     FillList();
+    return true;
 }
 
 LRESULT ComboBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -3,14 +3,12 @@
 // without an edit field. Click runs when the selection changes.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 #include <string>
 #include <vector>
 
 namespace taverel::forms {
-
-inline constexpr wchar_t kComboBoxClass[] = L"ThunderRT6ComboBox";
 
 enum class ComboStyle {
     DropDownCombo = CBS_DROPDOWN,
@@ -18,10 +16,9 @@ enum class ComboStyle {
     DropDownList = CBS_DROPDOWNLIST
 };
 
-class ComboBox : public Control {
+class ComboBox : public ControlKind<kComboBoxClass> {
 public:
     explicit ComboBox(ComboStyle style = ComboStyle::DropDownCombo) : style_(style) {}
-    static void RegisterClass();
 
     void AddItem(const std::wstring& item);
     // -1 clears the selection.
@@ -29,10 +26,8 @@ public:
     int ListIndex() const;
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override;
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
     // For kinds that share the combo box's behaviour under another class.
     void FillList();

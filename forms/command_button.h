@@ -2,18 +2,15 @@
 // whether it draws itself or is owner-drawn (as the skin makes it).
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-class CommandButton : public Control {
+class CommandButton : public ControlKind<kCommandButtonClass> {
 public:
     CommandButton() = default;
-    static void RegisterClass();
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | BS_PUSHBUTTON; }
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 };

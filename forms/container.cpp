@@ -7,11 +7,14 @@
 
 namespace taverel::forms {
 
-void Container::CreateChildren(HWND window) {
-    for (Control* control : controls_)
-        control->Create(ContainerForm(), window);
+bool Container::CreateChildren(HWND window) {
+    for (Control* control : controls_) {
+        if (!control->Create(ContainerForm(), window))
+            return false;
+    }
     for (Label* label : labels_)
         label->Attach(*this);
+    return true;
 }
 
 Label* Container::LabelAt(POINT client_point) const {
@@ -30,7 +33,7 @@ void Container::PaintLabels(HDC dc) const {
 }
 
 bool Container::RouteMouseToLabel(UINT message, WPARAM wparam, LPARAM lparam) {
-    const POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+    const POINT point = MessagePoint(lparam);
     Label* label = LabelAt(point);
     switch (message) {
         case WM_MOUSEMOVE:

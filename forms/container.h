@@ -39,7 +39,8 @@ protected:
     // destructor does not touch them.
     ~Container() = default;
 
-    void CreateChildren(HWND window);
+    // False as soon as one child cannot be created.
+    bool CreateChildren(HWND window);
     void PaintLabels(HDC dc) const;
     // Hands mouse moves and clicks over a label to it. True when a label
     // took the message; otherwise the container's own event applies.

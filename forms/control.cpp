@@ -2,8 +2,8 @@
 
 #include "forms/form.h"
 #include "forms/window_class.h"
+#include "platform/failure_trace.h"
 
-#include <utility>
 #include <vector>
 
 namespace taverel::forms {
@@ -18,72 +18,66 @@ bool IsReflected(UINT message) {
            (original >= WM_CTLCOLORMSGBOX && original <= WM_CTLCOLORSTATIC);
 }
 
-MouseEventArgs MouseArgs(WPARAM wparam, LPARAM lparam) {
-    return MouseEventArgs{wparam, static_cast<short>(LOWORD(lparam)),
-                          static_cast<short>(HIWORD(lparam))};
-}
-
 }  // namespace
 
 Control::~Control() {
-    if (window_) {
-        // The window may outlive this object for a moment (it goes with its
-        // parent); from here on it must not reach the object.
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(std::exchange(window_, nullptr));
-    }
+    DestroyUnbound();
 }
 
 void Control::SetText(const std::wstring& text) {
     text_ = text;
-    if (window_)
-        SetWindowTextW(window_, text.c_str());
+    if (Window())
+        SetWindowTextW(Window(), text.c_str());
 }
 
 std::wstring Control::Text() const {
-    if (!window_)
+    if (!Window())
         return text_;
-    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1);
-    const int length = GetWindowTextW(window_, buffer.data(), static_cast<int>(buffer.size()));
+    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(Window())) + 1);
+    const int length = GetWindowTextW(Window(), buffer.data(), static_cast<int>(buffer.size()));
     return std::wstring(buffer.data(), static_cast<size_t>(length > 0 ? length : 0));
 }
 
 void Control::SetForeColor(COLORREF colour) {
     fore_colour_ = colour;
-    if (window_)
-        InvalidateRect(window_, nullptr, TRUE);
+    if (Window())
+        InvalidateRect(Window(), nullptr, TRUE);
 }
 
 void Control::SetFont(const FontSpec& spec) {
     font_spec_ = spec;
-    if (window_ && form_) {
+    if (Window() && form_) {
         font_ = CreateFontFromSpec(spec, form_->DpiSetting());
-        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), TRUE);
+        SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), TRUE);
     }
 }
 
 void Control::SetFocus() {
-    if (window_)
-        ::SetFocus(window_);
+    if (Window())
+        ::SetFocus(Window());
 }
 
 bool Control::CanTakeFocus() const {
-    return window_ && TakesFocus() && IsWindowVisible(window_) && IsWindowEnabled(window_);
+    return Window() && TakesFocus() && IsWindowVisible(Window()) && IsWindowEnabled(Window());
 }
 
-void Control::Create(Form& form, HWND parent) {
+bool Control::Create(Form& form, HWND parent) {
     form_ = &form;
-    RegisterWindowClass();
+    if (!RegisterWindowClass())
+        return false;
     const RECT box = TwipsToPixels(bounds_, form.DpiSetting());
     if (font_spec_)
         font_ = CreateFontFromSpec(*font_spec_, form.DpiSetting());
-    CreateWindowExW(ExStyle(), ClassName(), text_.c_str(), Style() | WS_CHILD | WS_VISIBLE,
-                    box.left, box.top, box.right - box.left, box.bottom - box.top, parent, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    if (!window_)
-        return;
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), FALSE);
-    OnCreated();
+    if (!CreateWindowExW(ExStyle(), ClassName(), text_.c_str(), Style() | WS_CHILD | WS_VISIBLE,
+                         box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+                         nullptr, GetModuleHandleW(nullptr), CreationParameter())) {
+        platform::TraceFailedCall(L"CreateWindowExW", ClassName(), GetLastError());
+        return false;
+    }
+    if (!Window())
+        return false;
+    SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont()), FALSE);
+    return OnCreated();
 }
 
 HFONT Control::EffectiveFont() const {
@@ -134,25 +128,13 @@ LRESULT Control::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lp
                 return OnReflected(message - kReflectedBase, wparam, lparam);
             break;
     }
-    return CallWindowProcW(base, window_, message, wparam, lparam);
+    return CallWindowProcW(base, Window(), message, wparam, lparam);
 }
 
 LRESULT Control::Dispatch(WNDPROC base, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        if (auto* control = static_cast<Control*>(create->lpCreateParams)) {
-            control->window_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-        }
-    }
-    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!control)
+    Control* control = Bound<Control>(window, message, lparam);
+    if (!control || message == WM_NCDESTROY)
         return CallWindowProcW(base, window, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        control->window_ = nullptr;
-        return CallWindowProcW(base, window, message, wparam, lparam);
-    }
     return control->WindowProc(base, message, wparam, lparam);
 }
 

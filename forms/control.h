@@ -1,12 +1,14 @@
 // The base of every windowed control: properties that may be set before the
 // window exists (text, position in twips, colour, font, tab index), the
 // events, and the glue between a window and its object. A kind is a small
-// class naming its window class and style and handling its own messages.
+// class (see ControlKind) naming its window class and style and handling its
+// own messages.
 #pragma once
 
 #include "forms/events.h"
 #include "forms/font.h"
 #include "forms/units.h"
+#include "forms/window_binding.h"
 #include "platform/handles.h"
 
 #include <functional>
@@ -18,13 +20,9 @@ namespace taverel::forms {
 class Container;
 class Form;
 
-class Control {
+class Control : public WindowBinding {
 public:
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
     virtual ~Control();
-
-    HWND Window() const { return window_; }
 
     void SetText(const std::wstring& text);
     std::wstring Text() const;
@@ -45,7 +43,9 @@ public:
     std::function<void(const MouseEventArgs&)> MouseMove;
 
     // Creates the window (and, for containers, its children) under `parent`.
-    void Create(Form& form, HWND parent);
+    // False, with a trace of the failed call, when a window could not be
+    // made.
+    bool Create(Form& form, HWND parent);
     virtual Container* AsContainer() { return nullptr; }
 
     // The body of every kind's class procedure: finds the object of the
@@ -55,14 +55,16 @@ public:
 protected:
     Control() = default;
 
+    // Given by ControlKind.
     virtual const wchar_t* ClassName() const = 0;
     // Registers the kind's window class unless it exists; runs before each
-    // creation, so a new kind needs nothing outside its own file.
-    virtual void RegisterWindowClass() const = 0;
+    // creation. False when the class cannot be had.
+    virtual bool RegisterWindowClass() const = 0;
     virtual DWORD Style() const = 0;
     virtual DWORD ExStyle() const { return 0; }
-    // Runs once the window exists, before it is shown.
-    virtual void OnCreated() {}
+    // Runs once the window exists, before it is shown. False when it could
+    // not finish (a container whose children could not all be made).
+    virtual bool OnCreated() { return true; }
     // Kinds that never take the focus (frames) or only sometimes (option
     // buttons) say so here.
     virtual bool TakesFocus() const { return true; }
@@ -81,7 +83,6 @@ protected:
     LRESULT ColourRequest(HDC dc, int background_colour_index) const;
 
 private:
-    HWND window_ = nullptr;
     Form* form_ = nullptr;
     std::wstring text_;
     TwipsRect bounds_;

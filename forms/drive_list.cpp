@@ -1,18 +1,11 @@
 #include "forms/drive_list.h"
 
-#include "forms/window_class.h"
-
 #include <cwctype>
 #include <vector>
 
 namespace taverel::forms {
 
 namespace {
-
-LRESULT CALLBACK DriveListProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"COMBOBOX");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
 
 // "c:\" "d:\" ... as the system lists them, lower-cased without the slash.
 std::vector<std::wstring> LogicalDrives() {
@@ -33,7 +26,7 @@ std::vector<std::wstring> LogicalDrives() {
 
 }  // namespace
 
-DriveList::DriveList() : ComboBox(ComboStyle::DropDownList) {
+DriveList::DriveList() : ControlKind(ComboStyle::DropDownList) {
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
     const wchar_t current_drive = static_cast<wchar_t>(std::towlower(current[0]));
@@ -44,14 +37,6 @@ DriveList::DriveList() : ComboBox(ComboStyle::DropDownList) {
     }
     if (list_index_ < 0 && !items_.empty())
         list_index_ = 0;
-}
-
-void DriveList::RegisterClass() {
-    RegisterSuperclass(kDriveListClass, L"COMBOBOX", DriveListProc);
-}
-
-const wchar_t* DriveList::ClassName() const {
-    return kDriveListClass;
 }
 
 std::wstring DriveList::Drive() const {

@@ -3,24 +3,18 @@
 #pragma once
 
 #include "forms/combo_box.h"
+#include "forms/control_kind.h"
 
 #include <string>
 
 namespace taverel::forms {
 
-inline constexpr wchar_t kDriveListClass[] = L"ThunderRT6DriveListBox";
-
-class DriveList : public ComboBox {
+class DriveList : public ControlKind<kDriveListClass, ComboBox> {
 public:
     DriveList();
-    static void RegisterClass();
 
     // The selected drive ("c:"), empty when none.
     std::wstring Drive() const;
-
-protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
 };
 
 }  // namespace taverel::forms

@@ -3,6 +3,7 @@
 #include "forms/control.h"
 #include "forms/form_set.h"
 #include "forms/window_class.h"
+#include "platform/failure_trace.h"
 
 #include <algorithm>
 #include <utility>
@@ -34,34 +35,15 @@ platform::Icon LoadIconImage(int resource_id, int size_metric_x, int size_metric
 Form::Form(FormSet* set) : set_(set) {}
 
 Form::~Form() {
-    if (HWND window = std::exchange(window_, nullptr)) {
-        // Derived parts are gone already: no events, the window is just removed.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DestroyWindow(window);
-        if (set_)
-            set_->Closed();
-    }
-}
-
-void Form::RegisterClass() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW info{};
-    info.cbSize = sizeof info;
-    if (GetClassInfoExW(instance, kFormClass, &info))
-        return;
-    info.style = CS_DBLCLKS;
-    info.lpfnWndProc = ClassProc;
-    info.hInstance = instance;
-    info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    info.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    info.lpszClassName = kFormClass;
-    RegisterClassExW(&info);
+    // Derived parts are gone already: no events, the window is just removed.
+    if (DestroyUnbound() && set_)
+        set_->Closed();
 }
 
 void Form::SetCaption(const std::wstring& caption) {
     caption_ = caption;
-    if (window_)
-        SetWindowTextW(window_, caption.c_str());
+    if (Window())
+        SetWindowTextW(Window(), caption.c_str());
 }
 
 void Form::SetClientSize(int width_twips, int height_twips) {
@@ -70,7 +52,16 @@ void Form::SetClientSize(int width_twips, int height_twips) {
 }
 
 bool Form::CreateFormWindow() {
-    RegisterWindowClasses();
+    WNDCLASSEXW form_class{};
+    form_class.cbSize = sizeof form_class;
+    form_class.style = CS_DBLCLKS;
+    form_class.lpfnWndProc = ClassProc;
+    form_class.hInstance = GetModuleHandleW(nullptr);
+    form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    form_class.lpszClassName = kFormClass;
+    if (!RegisterWindowClass(form_class))
+        return false;
     dpi_ = ScreenDpi();
     font_ = CreateFontFromSpec(font_spec_, dpi_);
     RECT frame{0, 0, TwipsToPixels(client_width_twips_, dpi_.x),
@@ -81,49 +72,63 @@ bool Form::CreateFormWindow() {
     const POINT origin = CentredOrigin(width, height);
     unloaded_ = false;
     focused_ = nullptr;
-    CreateWindowExW(kFormExStyle, kFormClass, caption_.c_str(), kFormStyle, origin.x, origin.y,
-                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!window_)
+    if (!CreateWindowExW(kFormExStyle, kFormClass, caption_.c_str(), kFormStyle, origin.x, origin.y,
+                         width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                         CreationParameter())) {
+        platform::TraceFailedCall(L"CreateWindowExW", kFormClass, GetLastError());
         return false;
+    }
     if (set_)
         set_->Opened();
     if (icon_resource_) {
         big_icon_ = LoadIconImage(icon_resource_, SM_CXICON, SM_CYICON);
         small_icon_ = LoadIconImage(icon_resource_, SM_CXSMICON, SM_CYSMICON);
-        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+        SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+        SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
     }
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    CreateChildren(window_);
+    SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (!CreateChildren(Window())) {
+        // A form without all its controls is not shown. It never loaded,
+        // so it is unbound first and does not unload either.
+        DestroyUnbound();
+        if (set_)
+            set_->Closed();
+        return false;
+    }
     if (Load)
         Load();
-    return window_ != nullptr;
+    return Window() != nullptr;
 }
 
-void Form::Show() {
-    if (!window_ && !CreateFormWindow())
-        return;
-    ShowWindow(window_, SW_SHOWNORMAL);
-    SetForegroundWindow(window_);
-    SetActiveWindow(window_);
-    if (GetActiveWindow() == window_)
+bool Form::Show() {
+    if (!Window() && !CreateFormWindow())
+        return false;
+    ShowWindow(Window(), SW_SHOWNORMAL);
+    SetForegroundWindow(Window());
+    SetActiveWindow(Window());
+    if (GetActiveWindow() == Window())
         RestoreFocus();
+    return true;
 }
 
 void Form::Close() {
-    if (!window_)
+    if (!Window())
         return;
-    if (!unloaded_) {
-        unloaded_ = true;
-        if (Unload)
-            Unload();
-    }
-    if (window_)
-        DestroyWindow(window_);
+    RunUnloadOnce();
+    if (Window())
+        DestroyWindow(Window());
+}
+
+void Form::RunUnloadOnce() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (Unload)
+        Unload();
 }
 
 int Form::ShowMessage(const std::wstring& text, const std::wstring& caption, UINT style) {
-    return MessageBoxW(window_, text.c_str(), caption.c_str(), style);
+    return MessageBoxW(Window(), text.c_str(), caption.c_str(), style);
 }
 
 void Form::CollectControls(const Container& container, std::vector<Control*>& out) const {
@@ -187,7 +192,7 @@ void Form::RestoreFocus() {
 }
 
 void Form::OnPaint() {
-    platform::PaintDc paint(window_);
+    platform::PaintDc paint(Window());
     const HDC dc = paint.get();
     if (picture_) {
         BITMAP info{};
@@ -209,7 +214,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
             // does, instead of to the form itself.
             if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) {
                 RestoreFocus();
-                if (GetFocus() != window_ && IsChild(window_, GetFocus()))
+                if (GetFocus() != Window() && IsChild(Window(), GetFocus()))
                     return 0;
             }
             break;
@@ -229,7 +234,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
                 const platform::SavedDcState saved(dc);
                 ExcludeClipRect(dc, 0, 0, info.bmWidth, info.bmHeight);
                 RECT client{};
-                GetClientRect(window_, &client);
+                GetClientRect(Window(), &client);
                 FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
                 return 1;
             }
@@ -238,10 +243,8 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
             OnPaint();
             return 0;
         case WM_MOUSEMOVE:
-            if (!RouteMouseToLabel(message, wparam, lparam) && MouseMove) {
-                MouseMove(MouseEventArgs{wparam, static_cast<short>(LOWORD(lparam)),
-                                         static_cast<short>(HIWORD(lparam))});
-            }
+            if (!RouteMouseToLabel(message, wparam, lparam) && MouseMove)
+                MouseMove(MouseArgs(wparam, lparam));
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -250,32 +253,19 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DESTROY:
             // Destroyed without closing (DestroyWindow by someone else):
             // Unload still runs, once.
-            if (!unloaded_) {
-                unloaded_ = true;
-                if (Unload)
-                    Unload();
-            }
+            RunUnloadOnce();
             break;
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wparam, lparam);
+    return DefWindowProcW(Window(), message, wparam, lparam);
 }
 
 LRESULT CALLBACK Form::ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        if (auto* form = static_cast<Form*>(create->lpCreateParams)) {
-            form->window_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        }
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    Form* form = Bound<Form>(window, message, lparam);
     if (!form)
         return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->window_ = nullptr;
         form->focused_ = nullptr;
         if (form->set_)
             form->set_->Closed();

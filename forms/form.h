@@ -8,6 +8,7 @@
 #include "forms/events.h"
 #include "forms/font.h"
 #include "forms/units.h"
+#include "forms/window_binding.h"
 #include "platform/handles.h"
 
 #include <functional>
@@ -19,13 +20,11 @@ namespace taverel::forms {
 class Control;
 class FormSet;
 
-class Form : public Container {
+class Form : public Container, public WindowBinding {
 public:
     // `set` (may be null) is told when the window opens and closes.
     explicit Form(FormSet* set = nullptr);
     virtual ~Form();
-
-    static void RegisterClass();
 
     void SetCaption(const std::wstring& caption);
     void SetClientSize(int width_twips, int height_twips);
@@ -41,12 +40,12 @@ public:
     Dpi DpiSetting() const { return dpi_; }
 
     // Creates the window on first use (running Load before it is shown),
-    // then shows and activates it.
-    void Show();
+    // then shows and activates it. False, with a trace of the failed call,
+    // when the window or one of its controls could not be created.
+    bool Show();
     // Runs Unload and destroys the window, as closing it does.
     void Close();
-    bool IsOpen() const { return window_ != nullptr; }
-    HWND Window() const { return window_; }
+    bool IsOpen() const { return Window() != nullptr; }
 
     // A modal message box owned by this form (MessageBoxW).
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT style);
@@ -60,19 +59,20 @@ public:
     void MoveFocus(Control& from, bool backward);
     void NoteFocus(Control& control) { focused_ = &control; }
 
-    HWND ContainerWindow() const override { return window_; }
+    HWND ContainerWindow() const override { return Window(); }
     Form& ContainerForm() override { return *this; }
 
 private:
     static LRESULT CALLBACK ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT WindowProc(UINT message, WPARAM wparam, LPARAM lparam);
     bool CreateFormWindow();
+    // Unload runs once per opening, however the window goes.
+    void RunUnloadOnce();
     void OnPaint();
     void RestoreFocus();
     void CollectControls(const Container& container, std::vector<Control*>& out) const;
 
     FormSet* set_;
-    HWND window_ = nullptr;
     std::wstring caption_;
     int client_width_twips_ = 0;
     int client_height_twips_ = 0;

@@ -1,29 +1,11 @@
 #include "forms/frame.h"
 
-#include "forms/window_class.h"
 #include "platform/handles.h"
 
 namespace taverel::forms {
 
-namespace {
-
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"BUTTON");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void Frame::RegisterClass() {
-    RegisterSuperclass(kFrameClass, L"BUTTON", FrameProc);
-}
-
-const wchar_t* Frame::ClassName() const {
-    return kFrameClass;
-}
-
-void Frame::OnCreated() {
-    CreateChildren(Window());
+bool Frame::OnCreated() {
+    return CreateChildren(Window());
 }
 
 LRESULT Frame::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) {

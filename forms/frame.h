@@ -3,25 +3,22 @@
 #pragma once
 
 #include "forms/container.h"
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-class Frame : public Control, public Container {
+class Frame : public ControlKind<kFrameClass>, public Container {
 public:
     Frame() = default;
-    static void RegisterClass();
 
     Container* AsContainer() override { return this; }
     HWND ContainerWindow() const override { return Window(); }
     Form& ContainerForm() override { return *OwningForm(); }
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return BS_GROUPBOX | WS_CLIPCHILDREN; }
     bool TakesFocus() const override { return false; }
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 };

@@ -2,7 +2,7 @@
 // the platform's header control under its own class name, "SysHeader32".
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 #include <commctrl.h>
 
@@ -11,24 +11,18 @@
 
 namespace taverel::forms {
 
-class Header : public Control {
+class Header : public ControlKind<kHeaderClass> {
 public:
     Header() = default;
-    // Registers this module's "SysHeader32": the platform's header with the
-    // forms layer's class procedure in front, so the window keeps the name
-    // the skin and other tools know while its object still hears it.
-    static void RegisterClass();
 
     // Width in pixels.
     void AddItem(const std::wstring& caption, int width);
     int ItemCount() const;
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return HDS_BUTTONS | HDS_HORZ; }
     bool TakesFocus() const override { return false; }
-    void OnCreated() override;
+    bool OnCreated() override;
 
 private:
     void InsertItem(int index, const std::wstring& caption, int width);

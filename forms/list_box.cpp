@@ -1,25 +1,6 @@
 #include "forms/list_box.h"
 
-#include "forms/window_class.h"
-
 namespace taverel::forms {
-
-namespace {
-
-LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"LISTBOX");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void ListBox::RegisterClass() {
-    RegisterSuperclass(kListBoxClass, L"LISTBOX", ListBoxProc);
-}
-
-const wchar_t* ListBox::ClassName() const {
-    return kListBoxClass;
-}
 
 void ListBox::AddItem(const std::wstring& item) {
     items_.push_back(item);
@@ -39,10 +20,11 @@ int ListBox::ListIndex() const {
     return static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0));
 }
 
-void ListBox::OnCreated() {
+bool ListBox::OnCreated() {
     for (const std::wstring& item : items_)
         SendMessageW(Window(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SendMessageW(Window(), LB_SETCURSEL, static_cast<WPARAM>(list_index_), 0);
+    return true;
 }
 
 LRESULT ListBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -55,14 +37,6 @@ LRESULT ListBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_CTLCOLORLISTBOX)
         return ColourRequest(reinterpret_cast<HDC>(wparam), COLOR_WINDOW);
     return Control::OnReflected(message, wparam, lparam);
-}
-
-void DataList::RegisterClass() {
-    RegisterSuperclass(kDataListClass, L"LISTBOX", ListBoxProc);
-}
-
-const wchar_t* DataList::ClassName() const {
-    return kDataListClass;
 }
 
 }  // namespace taverel::forms

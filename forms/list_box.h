@@ -3,33 +3,27 @@
 // system frame. Click runs when the selection changes.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 #include <string>
 #include <vector>
 
 namespace taverel::forms {
 
-inline constexpr wchar_t kListBoxClass[] = L"ThunderRT6ListBox";
-inline constexpr wchar_t kDataListClass[] = L"DataListWndClass";
-
-class ListBox : public Control {
+class ListBox : public ControlKind<kListBoxClass> {
 public:
     ListBox() = default;
-    static void RegisterClass();
 
     void AddItem(const std::wstring& item);
     void SetListIndex(int index);
     int ListIndex() const;
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override {
         return WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     }
     DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
@@ -37,13 +31,7 @@ private:
     int list_index_ = -1;
 };
 
-class DataList : public ListBox {
-public:
-    static void RegisterClass();
-
-protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
-};
+// The list box's behaviour under the data list's class name.
+class DataList : public ControlKind<kDataListClass, ListBox> {};
 
 }  // namespace taverel::forms

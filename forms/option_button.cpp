@@ -2,7 +2,6 @@
 
 #include "forms/container.h"
 #include "forms/form.h"
-#include "forms/window_class.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,11 +10,6 @@
 namespace taverel::forms {
 
 namespace {
-
-LRESULT CALLBACK OptionButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"BUTTON");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
 
 // The option buttons standing in the same container as `option`, in tab order.
 std::vector<OptionButton*> Group(Form& form, const OptionButton& option) {
@@ -45,14 +39,6 @@ std::vector<OptionButton*> Group(Form& form, const OptionButton& option) {
 }
 
 }  // namespace
-
-void OptionButton::RegisterClass() {
-    RegisterSuperclass(kOptionButtonClass, L"BUTTON", OptionButtonProc);
-}
-
-const wchar_t* OptionButton::ClassName() const {
-    return kOptionButtonClass;
-}
 
 void OptionButton::ApplyValue(bool selected) {
     selected_ = selected;
@@ -86,8 +72,9 @@ void OptionButton::SetValue(bool selected) {
         Click();
 }
 
-void OptionButton::OnCreated() {
+bool OptionButton::OnCreated() {
     ApplyValue(selected_);
+    return true;
 }
 
 void OptionButton::SelectNeighbour(bool backward) {

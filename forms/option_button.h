@@ -3,14 +3,13 @@
 // the selection to the next or previous option of the group.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-class OptionButton : public Control {
+class OptionButton : public ControlKind<kOptionButtonClass> {
 public:
     OptionButton() = default;
-    static void RegisterClass();
 
     // Selecting clears the other options of the container and runs Click
     // when the value changes; clearing runs nothing.
@@ -18,10 +17,8 @@ public:
     bool Value() const { return selected_; }
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return BS_RADIOBUTTON; }
-    void OnCreated() override;
+    bool OnCreated() override;
     bool TakesFocus() const override { return selected_; }
     LRESULT WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -1,31 +1,10 @@
 #include "forms/progress_bar.h"
 
-#include "forms/window_class.h"
-#include "platform/common_controls.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace taverel::forms {
-
-namespace {
-
-LRESULT CALLBACK ProgressBarProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(PROGRESS_CLASSW);
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void ProgressBar::RegisterClass() {
-    platform::LoadCommonControls(ICC_PROGRESS_CLASS);
-    RegisterSuperclass(kProgressBarClass, PROGRESS_CLASSW, ProgressBarProc);
-}
-
-const wchar_t* ProgressBar::ClassName() const {
-    return kProgressBarClass;
-}
 
 DWORD ProgressBar::Style() const {
     DWORD style = WS_BORDER;
@@ -60,9 +39,10 @@ void ProgressBar::ApplyPosition() {
                      0);
 }
 
-void ProgressBar::OnCreated() {
+bool ProgressBar::OnCreated() {
     SendMessageW(Window(), PBM_SETRANGE32, 0, kProgressScale);
     ApplyPosition();
+    return true;
 }
 
 }  // namespace taverel::forms

@@ -3,19 +3,17 @@
 // bars are drawn in.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-inline constexpr wchar_t kProgressBarClass[] = L"ProgressBar20WndClass";
 inline constexpr int kProgressScale = 30000;
 
 enum class ProgressOrientation { Horizontal, Vertical };
 
-class ProgressBar : public Control {
+class ProgressBar : public ControlKind<kProgressBarClass> {
 public:
     ProgressBar() = default;
-    static void RegisterClass();
 
     // Min < Max; a value outside them is held at the nearer end.
     void SetRange(int min, int max);
@@ -28,11 +26,9 @@ public:
     static int ScaledPosition(int value, int min, int max);
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override;
     bool TakesFocus() const override { return false; }
-    void OnCreated() override;
+    bool OnCreated() override;
 
 private:
     void ApplyPosition();

@@ -1,29 +1,11 @@
 #include "forms/text_box.h"
 
-#include "forms/window_class.h"
-
 namespace taverel::forms {
 
-namespace {
-
-LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    static const WNDPROC base = SystemClassProcedure(L"EDIT");
-    return Control::Dispatch(base, window, message, wparam, lparam);
-}
-
-}  // namespace
-
-void TextBox::RegisterClass() {
-    RegisterSuperclass(kTextBoxClass, L"EDIT", TextBoxProc);
-}
-
-const wchar_t* TextBox::ClassName() const {
-    return kTextBoxClass;
-}
-
-void TextBox::OnCreated() {
+bool TextBox::OnCreated() {
     // 0 lifts the default limit of 32767 characters to the largest there is.
     SendMessageW(Window(), EM_SETLIMITTEXT, 0, 0);
+    return true;
 }
 
 LRESULT TextBox::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -34,8 +16,7 @@ LRESULT TextBox::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lp
         case WM_LBUTTONUP: {
             // The edit control sets its caret and releases its capture first.
             const LRESULT result = Control::WindowProc(base, message, wparam, lparam);
-            const POINT point{static_cast<short>(LOWORD(lparam)),
-                              static_cast<short>(HIWORD(lparam))};
+            const POINT point = MessagePoint(lparam);
             RECT client{};
             GetClientRect(Window(), &client);
             if (pressed_ && PtInRect(&client, point)) {

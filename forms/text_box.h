@@ -2,21 +2,18 @@
 // and no length limit. Click is a press and release of the left button in it.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
-class TextBox : public Control {
+class TextBox : public ControlKind<kTextBoxClass> {
 public:
     TextBox() = default;
-    static void RegisterClass();
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL; }
     DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 

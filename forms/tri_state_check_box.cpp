@@ -1,17 +1,8 @@
 #include "forms/tri_state_check_box.h"
 
 #include "forms/check_box.h"
-#include "forms/window_class.h"
 
 namespace taverel::forms {
-
-void TriStateCheckBox::RegisterClass() {
-    CheckBox::RegisterClass();
-}
-
-const wchar_t* TriStateCheckBox::ClassName() const {
-    return kCheckBoxClass;
-}
 
 void TriStateCheckBox::SetValue(CheckValue value) {
     value_ = value;
@@ -19,8 +10,9 @@ void TriStateCheckBox::SetValue(CheckValue value) {
         SendMessageW(Window(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
-void TriStateCheckBox::OnCreated() {
+bool TriStateCheckBox::OnCreated() {
     SetValue(value_);
+    return true;
 }
 
 LRESULT TriStateCheckBox::OnReflected(UINT message, WPARAM wparam, LPARAM lparam) {

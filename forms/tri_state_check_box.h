@@ -3,7 +3,7 @@
 // shares the check box's window class, so the skin paints it as one.
 #pragma once
 
-#include "forms/control.h"
+#include "forms/control_kind.h"
 
 namespace taverel::forms {
 
@@ -13,20 +13,16 @@ enum class CheckValue {
     Grayed = BST_INDETERMINATE
 };
 
-class TriStateCheckBox : public Control {
+class TriStateCheckBox : public ControlKind<kCheckBoxClass> {
 public:
     TriStateCheckBox() = default;
-    // The check box's class (CheckBox::RegisterClass).
-    static void RegisterClass();
 
     void SetValue(CheckValue value);
     CheckValue Value() const { return value_; }
 
 protected:
-    const wchar_t* ClassName() const override;
-    void RegisterWindowClass() const override { RegisterClass(); }
     DWORD Style() const override { return WS_TABSTOP | BS_3STATE; }
-    void OnCreated() override;
+    bool OnCreated() override;
     LRESULT OnReflected(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:

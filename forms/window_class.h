@@ -4,32 +4,61 @@
 // Behaviour lives in the class procedure rather than in a subclass so that a
 // later SetWindowLongPtrW(GWLP_WNDPROC) by the skin, which forwards to the
 // procedure it replaced, keeps all of it working underneath.
+//
+// Every class is registered on first use through RegisterWindowClass, the
+// one registration path; a kind declares its class once, below, and
+// ControlKind (forms/control_kind.h) gives it its procedure.
 #pragma once
 
 #include "platform/win.h"
 
+#include <commctrl.h>
+
 namespace taverel::forms {
 
+// How a control kind's window class is made.
+struct KindClass {
+    const wchar_t* name;          // the class name windows of the kind get
+    const wchar_t* system_class;  // the class it superclasses
+    DWORD common_controls = 0;    // ICC_* to load first; 0 for USER's classes
+};
+
+inline constexpr KindClass kCommandButtonClass{L"ThunderRT6CommandButton", L"BUTTON"};
+inline constexpr KindClass kOptionButtonClass{L"ThunderRT6OptionButton", L"BUTTON"};
+inline constexpr KindClass kCheckBoxClass{L"ThunderRT6CheckBox", L"BUTTON"};
+inline constexpr KindClass kFrameClass{L"ThunderRT6Frame", L"BUTTON"};
+inline constexpr KindClass kTextBoxClass{L"ThunderRT6TextBox", L"EDIT"};
+inline constexpr KindClass kComboBoxClass{L"ThunderRT6ComboBox", L"COMBOBOX"};
+inline constexpr KindClass kDriveListClass{L"ThunderRT6DriveListBox", L"COMBOBOX"};
+inline constexpr KindClass kListBoxClass{L"ThunderRT6ListBox", L"LISTBOX"};
+inline constexpr KindClass kDataListClass{L"DataListWndClass", L"LISTBOX"};
+inline constexpr KindClass kProgressBarClass{L"ProgressBar20WndClass", PROGRESS_CLASSW,
+                                             ICC_PROGRESS_CLASS};
+// This module's own "SysHeader32": for windows this module creates it takes
+// precedence over the platform's global class of the same name, so the
+// window keeps the name the skin and other tools know while its object
+// still hears it.
+inline constexpr KindClass kHeaderClass{WC_HEADERW, WC_HEADERW, ICC_LISTVIEW_CLASSES};
+
+// The class of forms: not a superclass, a class of its own.
 inline constexpr wchar_t kFormClass[] = L"ThunderRT6FormDC";
-inline constexpr wchar_t kCommandButtonClass[] = L"ThunderRT6CommandButton";
-inline constexpr wchar_t kOptionButtonClass[] = L"ThunderRT6OptionButton";
-inline constexpr wchar_t kCheckBoxClass[] = L"ThunderRT6CheckBox";
-inline constexpr wchar_t kTextBoxClass[] = L"ThunderRT6TextBox";
-inline constexpr wchar_t kFrameClass[] = L"ThunderRT6Frame";
 
 // A container sends WM_COMMAND and WM_CTLCOLOR* that a child sent it back to
 // that child as kReflectedBase + message, so each control handles its own
 // notifications and colours.
 inline constexpr UINT kReflectedBase = WM_APP + 0x1000;
 
-// The window procedure of a system class ("BUTTON", "EDIT", ...).
-WNDPROC SystemClassProcedure(const wchar_t* system_class);
+// The window procedure of the kind's system class, with the common controls
+// it needs loaded; DefWindowProcW when the class is unknown.
+WNDPROC SystemClassProcedure(const KindClass& kind);
 
-// Registers `name` as a superclass of `system_class` with `procedure` as its
-// class procedure, unless this module already has it. True when registered.
-bool RegisterSuperclass(const wchar_t* name, const wchar_t* system_class, WNDPROC procedure);
+// Registers `info` unless this module already has a class of that name with
+// the same procedure. True when the class is there to use; a failure leaves
+// a trace with the error code.
+bool RegisterWindowClass(const WNDCLASSEXW& info);
 
-// Registers every class of the forms layer (forms and all control kinds).
-void RegisterWindowClasses();
+// Registers the kind's class as a superclass of its system class with
+// `procedure` as class procedure (through RegisterWindowClass).
+bool RegisterSuperclass(const KindClass& kind, WNDPROC procedure);
 
 }  // namespace taverel::forms

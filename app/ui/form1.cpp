@@ -113,7 +113,10 @@ void Form1::Command1_Click() {
     // once it has been closed.
     if (!form2_ || !form2_->IsOpen())
         form2_ = std::make_unique<Form2>(starter_, set_);
-    form2_->Show();
+    // A window that could not be made has left its trace; the main window
+    // carries on without it.
+    if (!form2_->Show())
+        form2_.reset();
 }
 
 void Form1::Command2_Click() {

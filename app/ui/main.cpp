@@ -11,7 +11,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
     taverel::forms::FormSet open_forms;
     taverel::app::SystemProgramStarter starter;
     taverel::app::Form1 main_form(starter, &open_forms);
-    main_form.Show();
+    if (!main_form.Show()) {
+        // The failed call has left its trace for a debugger; the user gets
+        // a message instead of a program that silently does nothing.
+        MessageBoxW(nullptr, L"无法创建主窗口。", L"Taverel", MB_OK | MB_ICONERROR);
+        return 1;
+    }
     if (command_line && std::wcsstr(command_line, L"--explain"))
         main_form.Command1_Click();
 

@@ -40,17 +40,6 @@ GalleryForm::~GalleryForm() {
     Close();
 }
 
-void GalleryForm::RegisterClasses() {
-    forms::TriStateCheckBox::RegisterClass();
-    forms::ComboBox::RegisterClass();
-    forms::DriveList::RegisterClass();
-    forms::Header::RegisterClass();
-    forms::ProgressBar::RegisterClass();
-    forms::ListBox::RegisterClass();
-    forms::DataList::RegisterClass();
-    RegisterGridClass();
-}
-
 void GalleryForm::Lay(GalleryColumn& c, int left, const wchar_t* heading) {
     c.heading.SetText(heading);
     c.heading.SetBounds(Box(left, 8, 0, 0));

@@ -49,9 +49,6 @@ public:
     GalleryForm(forms::FormSet* set, bool skinned);
     ~GalleryForm() override;
 
-    // The classes of the controls beyond the forms layer's own set.
-    static void RegisterClasses();
-
 private:
     void Lay(GalleryColumn& column, int left, const wchar_t* heading);
     void Form_Load();

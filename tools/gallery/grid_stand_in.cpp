@@ -1,5 +1,6 @@
 #include "tools/gallery/grid_stand_in.h"
 
+#include "forms/window_class.h"
 #include "platform/handles.h"
 
 namespace taverel::gallery {
@@ -38,9 +39,7 @@ LRESULT CALLBACK GridProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-}  // namespace
-
-void RegisterGridClass() {
+bool RegisterGridClass() {
     WNDCLASSEXW info{};
     info.cbSize = sizeof info;
     info.lpfnWndProc = GridProc;
@@ -48,10 +47,14 @@ void RegisterGridClass() {
     info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     info.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     info.lpszClassName = kGridClass;
-    RegisterClassExW(&info);
+    return forms::RegisterWindowClass(info);
 }
 
+}  // namespace
+
 HWND CreateGrid(HWND parent, int x, int y, int width, int height, bool border) {
+    if (!RegisterGridClass())
+        return nullptr;
     return CreateWindowExW(0, kGridClass, L"", WS_CHILD | WS_VISIBLE | (border ? WS_BORDER : 0), x,
                            y, width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }

@@ -9,7 +9,6 @@ namespace taverel::gallery {
 
 inline constexpr wchar_t kGridClass[] = L"ApexGrid.Gallery";
 
-void RegisterGridClass();
 HWND CreateGrid(HWND parent, int x, int y, int width, int height, bool border);
 
 }  // namespace taverel::gallery

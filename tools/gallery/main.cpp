@@ -8,7 +8,6 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
     const bool plain = command_line && std::wcsstr(command_line, L"--plain");
-    taverel::gallery::GalleryForm::RegisterClasses();
     taverel::forms::FormSet open_forms;
     taverel::gallery::GalleryForm gallery(&open_forms, !plain);
     gallery.Show();
