@@ -1,5 +1,6 @@
 // Forms: life cycle and events, keyboard order, the windowless labels they
 // paint and hit-test, and that making and removing forms leaks nothing.
+#include "forms/control_kind.h"
 #include "forms/form_set.h"
 #include "tests/forms/test_form.h"
 #include "tests/support/gdi_headroom.h"
@@ -223,6 +224,57 @@ TEST_F(LabelTest, LabelsArePaintedInTheirColourOnATransparentBackground) {
     UpdateWindow(form.Box.Window());
     EXPECT_EQ(CountPixels(form.Box.Window(), caption, 0x00FF0000), 0);
     EXPECT_GT(CountPixels(form.Box.Window(), caption, 0x000000FF), 20);
+}
+
+// A kind whose system class does not exist: its window can never be made.
+inline constexpr KindClass kUnmakeableClass{L"TaverelTestUnmakeable", L"TaverelNoSuchClass"};
+class UnmakeableControl : public ControlKind<kUnmakeableClass> {
+protected:
+    DWORD Style() const override { return 0; }
+};
+
+// What OutputDebugStringW sends while no debugger listens: it raises a
+// continuable exception carrying the text, wide or (as a fallback) ANSI.
+std::wstring* g_trace = nullptr;
+LONG CALLBACK CatchDebugString(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD& record = *info->ExceptionRecord;
+    if (record.ExceptionCode == 0x4001000A && g_trace)  // wide
+        *g_trace += reinterpret_cast<const wchar_t*>(record.ExceptionInformation[1]);
+    else if (record.ExceptionCode == 0x40010006 && g_trace)  // ANSI
+        for (auto* c = reinterpret_cast<const char*>(record.ExceptionInformation[1]); *c; ++c)
+            *g_trace += static_cast<wchar_t>(*c);
+    else
+        return EXCEPTION_CONTINUE_SEARCH;
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+TEST(FormLifeTest, AFormWhoseControlCannotBeMadeIsNotShownAndLeavesATrace) {
+    FormSet set;
+    TestForm form(&set);
+    UnmakeableControl broken;
+    form.Add(broken);
+    bool loaded = false;
+    bool unloaded = false;
+    form.Load = [&] { loaded = true; };
+    form.Unload = [&] { unloaded = true; };
+
+    std::wstring trace;
+    g_trace = &trace;
+    void* handler = AddVectoredExceptionHandler(1, CatchDebugString);
+    const bool shown = form.Show();
+    RemoveVectoredExceptionHandler(handler);
+    g_trace = nullptr;
+
+    EXPECT_FALSE(shown);
+    EXPECT_FALSE(form.IsOpen());
+    EXPECT_EQ(form.First.Window(), nullptr) << "the controls made before go with the form";
+    EXPECT_FALSE(loaded);
+    EXPECT_FALSE(unloaded);
+    EXPECT_EQ(set.OpenCount(), 0);
+    EXPECT_NE(trace.find(L"TaverelNoSuchClass"), std::wstring::npos) << trace;
+    EXPECT_NE(trace.find(L"failed, error "), std::wstring::npos) << trace;
+    MSG quit{};
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 TEST(FormResourcesTest, MakingAndRemovingFormsLeaksNoGdiObjects) {
