@@ -73,38 +73,52 @@ using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 template <typename T>
 using LocalMemory = UniqueHandle<T*, &LocalFree>;
 
-// A DC from GetDC / GetWindowDC, released to its window: ReleaseDC.
-class WindowDc {
+// Owns a handle lent by a context it has to go back to, such as a window's
+// DC (given back with ReleaseDC) or the object a DC held before another was
+// selected (selected back with SelectObject): `GiveBack(context, handle)`
+// runs exactly once. Like UniqueHandle, the function is part of the type.
+template <typename Context, typename Handle, auto GiveBack>
+class LentHandle {
+    static_assert(std::is_invocable_v<decltype(GiveBack), Context, Handle>,
+                  "the function must take the context and the handle");
+
 public:
-    WindowDc() = default;
-    WindowDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
-    static WindowDc Whole(HWND window) { return WindowDc(window, GetWindowDC(window)); }
-    static WindowDc Client(HWND window) { return WindowDc(window, GetDC(window)); }
-    ~WindowDc() { reset(); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    WindowDc(WindowDc&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
-    WindowDc& operator=(WindowDc&& other) noexcept {
+    LentHandle() = default;
+    LentHandle(Context context, Handle handle) : context_(context), handle_(handle) {}
+    ~LentHandle() { reset(); }
+    LentHandle(const LentHandle&) = delete;
+    LentHandle& operator=(const LentHandle&) = delete;
+    LentHandle(LentHandle&& other) noexcept
+        : context_(std::exchange(other.context_, nullptr)),
+          handle_(std::exchange(other.handle_, nullptr)) {}
+    LentHandle& operator=(LentHandle&& other) noexcept {
         if (this != &other) {
             reset();
-            window_ = std::exchange(other.window_, nullptr);
-            dc_ = std::exchange(other.dc_, nullptr);
+            context_ = std::exchange(other.context_, nullptr);
+            handle_ = std::exchange(other.handle_, nullptr);
         }
         return *this;
     }
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    // Gives the handle back now.
     void reset() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-        dc_ = nullptr;
-        window_ = nullptr;
+        const Context context = std::exchange(context_, nullptr);
+        if (const Handle handle = std::exchange(handle_, nullptr))
+            GiveBack(context, handle);
     }
 
 private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    Context context_ = nullptr;
+    Handle handle_ = nullptr;
+};
+
+// A DC from GetDC / GetWindowDC, released to its window: ReleaseDC.
+class WindowDc : public LentHandle<HWND, HDC, &ReleaseDC> {
+public:
+    using LentHandle::LentHandle;
+    static WindowDc Whole(HWND window) { return WindowDc(window, GetWindowDC(window)); }
+    static WindowDc Client(HWND window) { return WindowDc(window, GetDC(window)); }
 };
 
 // BeginPaint / EndPaint.
@@ -124,40 +138,17 @@ private:
 };
 
 // Selects an object into a DC and selects the previous one back on scope exit.
-class SelectedObject {
+class SelectedObject : public LentHandle<HDC, HGDIOBJ, &SelectObject> {
 public:
     SelectedObject() = default;
-    SelectedObject(HDC dc, HGDIOBJ object)
-        : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {
-        if (previous_ == HGDI_ERROR)
-            previous_ = nullptr;
-    }
-    ~SelectedObject() { reset(); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-    SelectedObject(SelectedObject&& other) noexcept
-        : dc_(std::exchange(other.dc_, nullptr)),
-          previous_(std::exchange(other.previous_, nullptr)) {}
-    SelectedObject& operator=(SelectedObject&& other) noexcept {
-        if (this != &other) {
-            reset();
-            dc_ = std::exchange(other.dc_, nullptr);
-            previous_ = std::exchange(other.previous_, nullptr);
-        }
-        return *this;
-    }
-    HGDIOBJ previous() const { return previous_; }
-    // Selects the previous object back now.
-    void reset() {
-        if (dc_ && previous_)
-            SelectObject(dc_, previous_);
-        dc_ = nullptr;
-        previous_ = nullptr;
-    }
+    SelectedObject(HDC dc, HGDIOBJ object) : LentHandle(dc, Select(dc, object)) {}
+    HGDIOBJ previous() const { return get(); }
 
 private:
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    static HGDIOBJ Select(HDC dc, HGDIOBJ object) {
+        const HGDIOBJ previous = dc && object ? SelectObject(dc, object) : nullptr;
+        return previous == HGDI_ERROR ? nullptr : previous;
+    }
 };
 
 // Selects a palette into a DC and realises it; on scope exit selects the
