@@ -66,7 +66,8 @@ using Window = UniqueHandle<HWND, &DestroyWindow>;
 using Module = UniqueHandle<HMODULE, &FreeLibrary>;
 // An icon made by LoadImage without LR_SHARED or CreateIcon: DestroyIcon.
 using Icon = UniqueHandle<HICON, &DestroyIcon>;
-// A kernel object (process, thread, file, event): CloseHandle.
+// A kernel object whose calls fail with null (process, thread, event; not
+// CreateFileW, which fails with INVALID_HANDLE_VALUE): CloseHandle.
 using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 // Memory the system allocated with LocalAlloc for the caller to free, such
 // as CommandLineToArgvW's list: LocalFree.
