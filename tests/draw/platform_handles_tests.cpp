@@ -76,6 +76,11 @@ TEST(SelectedObjectGuard, SelectsAndPutsTheOriginalBack) {
         platform::SelectedObject selected(dc.get(), bitmap.get());
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), bitmap.get());
         EXPECT_EQ(selected.previous(), original);
+        // A moved guard puts nothing back early; its new owner does, once.
+        platform::SelectedObject moved(std::move(selected));
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), bitmap.get());
+        EXPECT_EQ(moved.previous(), original);
+        EXPECT_EQ(selected.previous(), nullptr);
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), original);
 }
