@@ -30,6 +30,19 @@ platform::Icon LoadIconImage(int resource_id, int size_metric_x, int size_metric
                    GetSystemMetrics(size_metric_x), GetSystemMetrics(size_metric_y), 0)));
 }
 
+// The form's own class, on the same registration path as the controls'.
+bool RegisterFormClass(WNDPROC procedure) {
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof info;
+    info.style = CS_DBLCLKS;
+    info.lpfnWndProc = procedure;
+    info.hInstance = GetModuleHandleW(nullptr);
+    info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    info.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    info.lpszClassName = kFormClass;
+    return RegisterWindowClass(info);
+}
+
 }  // namespace
 
 Form::Form(FormSet* set) : set_(set) {}
@@ -52,15 +65,7 @@ void Form::SetClientSize(int width_twips, int height_twips) {
 }
 
 bool Form::CreateFormWindow() {
-    WNDCLASSEXW form_class{};
-    form_class.cbSize = sizeof form_class;
-    form_class.style = CS_DBLCLKS;
-    form_class.lpfnWndProc = ClassProc;
-    form_class.hInstance = GetModuleHandleW(nullptr);
-    form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    form_class.lpszClassName = kFormClass;
-    if (!RegisterWindowClass(form_class))
+    if (!RegisterFormClass(ClassProc))
         return false;
     dpi_ = ScreenDpi();
     font_ = CreateFontFromSpec(font_spec_, dpi_);
