@@ -1,11 +1,11 @@
 // A check box: its own Value, toggled on each click, then Click.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
-class CheckBox : public ControlKind<kCheckBoxClass> {
+class CheckBox : public ControlOfClass<kCheckBoxClass> {
 public:
     CheckBox() = default;
 

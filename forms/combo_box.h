@@ -3,7 +3,7 @@
 // without an edit field. Click runs when the selection changes.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ enum class ComboStyle {
     DropDownList = CBS_DROPDOWNLIST
 };
 
-class ComboBox : public ControlKind<kComboBoxClass> {
+class ComboBox : public ControlOfClass<kComboBoxClass> {
 public:
     explicit ComboBox(ComboStyle style = ComboStyle::DropDownCombo) : style_(style) {}
 

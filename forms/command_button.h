@@ -2,11 +2,11 @@
 // whether it draws itself or is owner-drawn (as the skin makes it).
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
-class CommandButton : public ControlKind<kCommandButtonClass> {
+class CommandButton : public ControlOfClass<kCommandButtonClass> {
 public:
     CommandButton() = default;
 

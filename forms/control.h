@@ -1,7 +1,7 @@
 // The base of every windowed control: properties that may be set before the
 // window exists (text, position in twips, colour, font, tab index), the
 // events, and the glue between a window and its object. A kind is a small
-// class (see ControlKind) naming its window class and style and handling its
+// class (see ControlOfClass) naming its window class and style and handling its
 // own messages.
 #pragma once
 
@@ -55,7 +55,7 @@ public:
 protected:
     Control() = default;
 
-    // Given by ControlKind.
+    // Given by ControlOfClass.
     virtual const wchar_t* ClassName() const = 0;
     // Registers the kind's window class unless it exists; runs before each
     // creation. False when the class cannot be had.

@@ -26,7 +26,7 @@ std::vector<std::wstring> LogicalDrives() {
 
 }  // namespace
 
-DriveList::DriveList() : ControlKind(ComboStyle::DropDownList) {
+DriveList::DriveList() : ControlOfClass(ComboStyle::DropDownList) {
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
     const wchar_t current_drive = static_cast<wchar_t>(std::towlower(current[0]));

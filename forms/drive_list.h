@@ -3,13 +3,13 @@
 #pragma once
 
 #include "forms/combo_box.h"
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 #include <string>
 
 namespace taverel::forms {
 
-class DriveList : public ControlKind<kDriveListClass, ComboBox> {
+class DriveList : public ControlOfClass<kDriveListClass, ComboBox> {
 public:
     DriveList();
 

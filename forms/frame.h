@@ -3,11 +3,11 @@
 #pragma once
 
 #include "forms/container.h"
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
-class Frame : public ControlKind<kFrameClass>, public Container {
+class Frame : public ControlOfClass<kFrameClass>, public Container {
 public:
     Frame() = default;
 

@@ -2,7 +2,7 @@
 // the platform's header control under its own class name, "SysHeader32".
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 #include <commctrl.h>
 
@@ -11,7 +11,7 @@
 
 namespace taverel::forms {
 
-class Header : public ControlKind<kHeaderClass> {
+class Header : public ControlOfClass<kHeaderClass> {
 public:
     Header() = default;
 

@@ -3,14 +3,14 @@
 // system frame. Click runs when the selection changes.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 #include <string>
 #include <vector>
 
 namespace taverel::forms {
 
-class ListBox : public ControlKind<kListBoxClass> {
+class ListBox : public ControlOfClass<kListBoxClass> {
 public:
     ListBox() = default;
 
@@ -32,6 +32,6 @@ private:
 };
 
 // The list box's behaviour under the data list's class name.
-class DataList : public ControlKind<kDataListClass, ListBox> {};
+class DataList : public ControlOfClass<kDataListClass, ListBox> {};
 
 }  // namespace taverel::forms

@@ -3,11 +3,11 @@
 // the selection to the next or previous option of the group.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
-class OptionButton : public ControlKind<kOptionButtonClass> {
+class OptionButton : public ControlOfClass<kOptionButtonClass> {
 public:
     OptionButton() = default;
 

@@ -3,7 +3,7 @@
 // bars are drawn in.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
@@ -11,7 +11,7 @@ inline constexpr int kProgressScale = 30000;
 
 enum class ProgressOrientation { Horizontal, Vertical };
 
-class ProgressBar : public ControlKind<kProgressBarClass> {
+class ProgressBar : public ControlOfClass<kProgressBarClass> {
 public:
     ProgressBar() = default;
 

@@ -2,11 +2,11 @@
 // and no length limit. Click is a press and release of the left button in it.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
-class TextBox : public ControlKind<kTextBoxClass> {
+class TextBox : public ControlOfClass<kTextBoxClass> {
 public:
     TextBox() = default;
 

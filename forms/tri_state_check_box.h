@@ -3,7 +3,7 @@
 // shares the check box's window class, so the skin paints it as one.
 #pragma once
 
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 
 namespace taverel::forms {
 
@@ -13,7 +13,7 @@ enum class CheckValue {
     Grayed = BST_INDETERMINATE
 };
 
-class TriStateCheckBox : public ControlKind<kCheckBoxClass> {
+class TriStateCheckBox : public ControlOfClass<kCheckBoxClass> {
 public:
     TriStateCheckBox() = default;
 

@@ -7,7 +7,7 @@
 //
 // Every class is registered on first use through RegisterWindowClass, the
 // one registration path; a kind declares its class once, below, and
-// ControlKind (forms/control_kind.h) gives it its procedure.
+// ControlOfClass (forms/control_of_class.h) gives it its procedure.
 #pragma once
 
 #include "platform/win.h"

@@ -1,6 +1,6 @@
 // Forms: life cycle and events, keyboard order, the windowless labels they
 // paint and hit-test, and that making and removing forms leaks nothing.
-#include "forms/control_kind.h"
+#include "forms/control_of_class.h"
 #include "forms/form_set.h"
 #include "tests/forms/test_form.h"
 #include "tests/support/gdi_headroom.h"
@@ -228,7 +228,7 @@ TEST_F(LabelTest, LabelsArePaintedInTheirColourOnATransparentBackground) {
 
 // A kind whose system class does not exist: its window can never be made.
 inline constexpr KindClass kUnmakeableClass{L"TaverelTestUnmakeable", L"TaverelNoSuchClass"};
-class UnmakeableControl : public ControlKind<kUnmakeableClass> {
+class UnmakeableControl : public ControlOfClass<kUnmakeableClass> {
 protected:
     DWORD Style() const override { return 0; }
 };

@@ -1,5 +1,5 @@
 // A control kind in one line: `class CommandButton : public
-// ControlKind<kCommandButtonClass>` gives the kind its class name, its class
+// ControlOfClass<kCommandButtonClass>` gives the kind its class name, its class
 // procedure (which finds the object and forwards the rest to the system
 // class) and its registration, which runs before each creation, so a new
 // kind needs nothing outside its own files and its line in window_class.h.
@@ -13,7 +13,7 @@
 namespace taverel::forms {
 
 template <const KindClass& Class, typename Base = Control>
-class ControlKind : public Base {
+class ControlOfClass : public Base {
 public:
     using Base::Base;
 
