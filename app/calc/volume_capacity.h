@@ -1,0 +1,58 @@
+// What a partition of a given size holds once Windows has formatted it: the
+// FAT32 layout of Windows 2000/XP and of Vista and later, and NTFS. The
+// capacity Explorer shows is clusters × cluster size. Portable; no window
+// code. Sizes are whole MB (2^20 bytes) of 512-byte sectors, as Disk
+// Management and diskpart make them, or whole 255 × 63 cylinders.
+#pragma once
+
+#include <cstdint>
+
+namespace taverel::calc {
+
+enum class FileSystem { Fat32, Ntfs };
+
+enum class Fat32Layout {
+    Xp,    // Windows 2000/XP: 32 reserved sectors, the data region wherever it falls
+    Win7,  // Vista, 7, 10, 11: the data region starts on a 4 MB boundary
+};
+
+enum class VolumeFit {
+    Fits,
+    TooSmall,  // FAT32 needs at least 65525 clusters (about 33 MB)
+    TooLarge,  // beyond the file system's sector or cluster numbers
+};
+
+inline constexpr std::uint64_t kSectorBytes = 512;
+inline constexpr std::uint64_t kMegabyteSectors = 2048;   // 2^20 bytes
+inline constexpr std::uint64_t kCylinderSectors = 16065;  // 255 heads × 63 sectors
+inline constexpr std::uint64_t kGigabyteBytes = std::uint64_t{1} << 30;
+
+struct Volume {
+    VolumeFit fit = VolumeFit::Fits;
+    std::uint64_t total_sectors = 0;
+    std::uint32_t sectors_per_cluster = 0;
+    std::uint32_t reserved_sectors = 0;  // FAT32 only
+    std::uint32_t fat_sectors = 0;       // FAT32 only: one of its two FATs
+    std::uint64_t clusters = 0;
+    std::uint64_t capacity_bytes = 0;  // clusters × cluster size
+    // FAT32 only: false when Windows' own format refuses this size (above
+    // 32 GB), though other formatters make it.
+    bool windows_formats = true;
+};
+
+// The volume Windows' format makes on a partition of `total_sectors`.
+Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout);
+Volume NtfsVolume(std::uint64_t total_sectors);
+Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout);
+
+// True when Explorer shows the volume as exactly "G GB" (whole G): its
+// capacity is at least G GB and below the next step Explorer can show.
+bool ShowsWholeGigabytes(const Volume& volume, std::uint64_t g);
+
+// The smallest partition, counted in `unit_sectors` (kMegabyteSectors or
+// kCylinderSectors), whose volume Explorer shows as exactly "G GB"; 0 when
+// there is none (G of 0 or above 999, or beyond what the file system holds).
+std::uint64_t SmallestUnitsShowing(std::uint64_t g, std::uint64_t unit_sectors, FileSystem fs,
+                                   Fat32Layout layout);
+
+}  // namespace taverel::calc
