@@ -3,20 +3,21 @@
 namespace taverel::calc {
 namespace {
 
+constexpr std::uint64_t kKilobyte = 1024;   // below it the count is written in bytes
 constexpr unsigned kUnitShift = 10;         // each unit is 1024 of the one below
 constexpr std::uint64_t kUnitLimit = 1000;  // a unit is used below 1000 of it
 constexpr int kTerabyteUnit = 4;            // KB is 1 ... TB is 4
 constexpr unsigned kMegabyteShift = 20;     // the shell drops bytes below 1 MB from TB on
-const wchar_t* const kUnitNames[] = {L"bytes", L"KB", L"MB", L"GB", L"TB", L"PB", L"EB"};
+const wchar_t* const kUnitNames[] = {L"", L"KB", L"MB", L"GB", L"TB", L"PB", L"EB"};
 
 }  // namespace
 
 std::wstring ExplorerSizeText(std::uint64_t bytes) {
-    int unit = 0;
+    if (bytes < kKilobyte)
+        return std::to_wstring(bytes) + L" bytes";
+    int unit = 1;
     while (unit < 6 && bytes >= (kUnitLimit << (kUnitShift * unit)))
         ++unit;
-    if (unit == 0)
-        return std::to_wstring(bytes) + L" bytes";
 
     // Whole units and the bytes left over, at most 40 bits each, so the
     // truncated hundredths below fit in 64 bits without rounding.

@@ -56,9 +56,6 @@ constexpr std::uint64_t kNtfsLargestClusterCount = 0xFFFFFFFF;
 // mkntfs (and Windows) cannot fit the metadata of 4 KB clusters in 1 MB.
 constexpr std::uint64_t kNtfsSmallestSectors = 2 * kMegabyteSectors;
 
-// Explorer writes no whole number of GB from 1000 on (1000 GB is "0.97 TB").
-constexpr std::uint64_t kLargestShownGigabytes = 999;
-
 std::uint32_t Fat32SectorsPerCluster(std::uint64_t total_sectors, Fat32Layout layout) {
     for (const ClusterStep& step : kFat32ClusterSteps) {
         std::uint64_t limit = step.up_to_sectors;

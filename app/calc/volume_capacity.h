@@ -26,6 +26,8 @@ inline constexpr std::uint64_t kSectorBytes = 512;
 inline constexpr std::uint64_t kMegabyteSectors = 2048;   // 2^20 bytes
 inline constexpr std::uint64_t kCylinderSectors = 16065;  // 255 heads × 63 sectors
 inline constexpr std::uint64_t kGigabyteBytes = std::uint64_t{1} << 30;
+// Explorer writes no whole number of GB from 1000 on (1000 GB is "0.97 TB").
+inline constexpr std::uint64_t kLargestShownGigabytes = 999;
 
 struct Volume {
     VolumeFit fit = VolumeFit::Fits;

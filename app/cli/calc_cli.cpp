@@ -1,17 +1,24 @@
 #include "app/cli/calc_cli.h"
 
 #include "app/calc/partition_size.h"
+#include "app/cli/capacity_commands.h"
+#include "app/cli/cli_help.h"
+
+#include "taverel_version.h"
 
 namespace taverel::cli {
 namespace {
 
-const wchar_t kUsage[] =
-    L"usage: taverel-calc [--old | --new] SIZE\n"
-    L"  SIZE     partition size in GB, as typed into the window (e.g. 4, 1.5, &H10)\n"
-    L"  --old    print only the old algorithm's result (旧算法)\n"
-    L"  --new    print only the new algorithm's result (新算法)\n"
-    L"Without --old or --new both results are printed as \"old: ...\" and \"new: ...\".\n"
-    L"Exit status: 0 done, 2 SIZE is not a number, 3 arithmetic fault, 64 usage error.\n";
+enum class Mode { Sizes, Check, SizeText, Exact, Table };
+
+struct ModeOption {
+    const wchar_t* name;
+    Mode mode;
+};
+const ModeOption kModes[] = {{L"--check", Mode::Check},
+                             {L"--size-text", Mode::SizeText},
+                             {L"--exact", Mode::Exact},
+                             {L"--table", Mode::Table}};
 
 bool IsAsciiLetter(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
@@ -22,8 +29,72 @@ bool LooksLikeOption(const std::wstring& arg) {
 }
 
 int UsageError(const std::wstring& problem, std::wstring& err) {
-    err += L"taverel-calc: " + problem + L"\n" + kUsage;
+    err += L"taverel-calc: " + problem + L" (taverel-calc --help lists the options)\n";
     return kExitUsage;
+}
+
+std::wstring Widen(const char* text) {
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+// One algorithm on one SIZE: its text, or an error line and the exit code.
+int RunAlgorithm(const std::wstring& size, bool old_algorithm, const calc::NumberLocale& locale,
+                 std::wstring& text, std::wstring& err) {
+    calc::PartitionFields fields;
+    const calc::CalculationResult r =
+        calc::CalculatePartitionSize(size, old_algorithm, !old_algorithm, fields, locale);
+    if (r.outcome == calc::CalculationOutcome::InputError) {
+        err += L"taverel-calc: '" + size + L"' is not a number (请输入纯数字！)\n";
+        return kExitNotNumeric;
+    }
+    if (r.outcome == calc::CalculationOutcome::ArithmeticFault) {
+        err += L"taverel-calc: '" + size + L"': 算术溢出 — arithmetic overflow in the " +
+               (old_algorithm ? L"old" : L"new") +
+               L" algorithm: the size is too large for a double\n";
+        return kExitArithmeticFault;
+    }
+    text = r.text;
+    return kExitOk;
+}
+
+// One SIZE alone keeps the two-line form; several give one line each.
+int RunSize(const std::wstring& size, bool want_old, bool want_new, bool several,
+            const calc::NumberLocale& locale, std::wstring& out, std::wstring& err) {
+    const bool labelled = want_old == want_new;
+    std::wstring old_text;
+    std::wstring new_text;
+    if (want_old || labelled) {
+        const int status = RunAlgorithm(size, true, locale, old_text, err);
+        if (status != kExitOk)
+            return status;
+        if (!several)
+            out += (labelled ? L"old: " : L"") + old_text + L"\n";
+    }
+    if (want_new || labelled) {
+        const int status = RunAlgorithm(size, false, locale, new_text, err);
+        if (status != kExitOk)
+            return status;
+        if (!several)
+            out += (labelled ? L"new: " : L"") + new_text + L"\n";
+    }
+    if (several)
+        out += labelled ? size + L": old " + old_text + L", new " + new_text + L"\n"
+                        : (want_old ? old_text : new_text) + L"\n";
+    return kExitOk;
+}
+
+// "--fs ntfs" or "--fs=ntfs": the value, or empty with an error when missing.
+bool TakeValue(const std::vector<std::wstring>& args, std::size_t& i, const std::wstring& name,
+               std::wstring& value) {
+    const std::wstring& arg = args[i];
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + L"=") == 0) {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    if (arg != name || i + 1 >= args.size())
+        return false;
+    value = args[++i];
+    return true;
 }
 
 }  // namespace
@@ -33,64 +104,94 @@ int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& 
     bool want_old = false;
     bool want_new = false;
     bool options_ended = false;
-    std::vector<std::wstring> sizes;
-    for (const std::wstring& arg : args) {
-        if (!options_ended && arg == L"--") {
+    Mode mode = Mode::Sizes;
+    const wchar_t* mode_name = nullptr;
+    CapacityOptions options;
+    std::vector<std::wstring> operands;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        std::wstring value;
+        const ModeOption* picked = nullptr;
+        for (const ModeOption& m : kModes) {
+            if (arg == m.name)
+                picked = &m;
+        }
+        if (options_ended || !LooksLikeOption(arg)) {
+            operands.push_back(arg);
+        } else if (arg == L"--") {
             options_ended = true;
-        } else if (!options_ended && arg == L"--old") {
+        } else if (arg == L"--old") {
             want_old = true;
-        } else if (!options_ended && arg == L"--new") {
+        } else if (arg == L"--new") {
             want_new = true;
-        } else if (!options_ended && (arg == L"--help" || arg == L"-h")) {
-            out += kUsage;
+        } else if (arg == L"--help" || arg == L"-h") {
+            out += kHelp;
             return kExitOk;
-        } else if (!options_ended && LooksLikeOption(arg)) {
-            return UsageError(L"unknown option " + arg, err);
+        } else if (arg == L"--version") {
+            out += L"taverel-calc " + Widen(TAVEREL_VERSION_TEXT) + L"\n";
+            return kExitOk;
+        } else if (picked != nullptr) {
+            if (mode_name != nullptr && mode != picked->mode)
+                return UsageError(
+                    std::wstring(mode_name) + L" and " + picked->name + L" cannot be combined",
+                    err);
+            mode = picked->mode;
+            mode_name = picked->name;
+        } else if (arg.compare(0, 4, L"--fs") == 0 && TakeValue(args, i, L"--fs", value)) {
+            if (value != L"fat32" && value != L"ntfs")
+                return UsageError(L"'" + value + L"' is not a file system: fat32 or ntfs", err);
+            options.fs = value == L"ntfs" ? calc::FileSystem::Ntfs : calc::FileSystem::Fat32;
+        } else if (arg.compare(0, 8, L"--format") == 0 && TakeValue(args, i, L"--format", value)) {
+            if (value != L"xp" && value != L"win7")
+                return UsageError(L"'" + value + L"' is not a FAT32 layout: xp or win7", err);
+            options.layout = value == L"xp" ? calc::Fat32Layout::Xp : calc::Fat32Layout::Win7;
+        } else if (arg == L"--fs" || arg == L"--format") {
+            return UsageError(arg + L" needs a value", err);
         } else {
-            sizes.push_back(arg);
+            return UsageError(L"unknown option '" + arg + L"'", err);
         }
     }
-    if (sizes.empty())
-        return UsageError(L"SIZE is missing", err);
-    if (sizes.size() > 1)
-        return UsageError(L"too many arguments: give one SIZE", err);
-    const std::wstring& size = sizes.front();
+    if (mode != Mode::Sizes && (want_old || want_new))
+        return UsageError(L"--old and --new go with SIZE only, not with " + std::wstring(mode_name),
+                          err);
+    if (operands.empty())
+        return UsageError(
+            mode == Mode::Sizes ? L"SIZE is missing" : std::wstring(mode_name) + L" needs a value",
+            err);
 
-    const bool labelled = want_old == want_new;
-    const bool run_old = want_old || labelled;
-    const bool run_new = want_new || labelled;
-    calc::PartitionFields fields;
-    if (run_old) {
-        const calc::CalculationResult r =
-            calc::CalculatePartitionSize(size, true, false, fields, locale);
-        if (r.outcome == calc::CalculationOutcome::InputError) {
-            err += L"请输入纯数字！\n";
-            return kExitNotNumeric;
+    // Every operand is answered; the exit code is that of the first failure.
+    int status = kExitOk;
+    for (const std::wstring& operand : operands) {
+        std::wstring block;
+        int result = kExitOk;
+        switch (mode) {
+            case Mode::Sizes:
+                result =
+                    RunSize(operand, want_old, want_new, operands.size() > 1, locale, block, err);
+                break;
+            case Mode::Check:
+                result = CheckPartition(operand, options, block, err);
+                break;
+            case Mode::SizeText:
+                result = PrintSizeText(operand, block, err);
+                break;
+            case Mode::Exact:
+                result = PrintExactFigures(operand, options, block, err);
+                break;
+            case Mode::Table:
+                result = PrintTableRows(operand, options, block, err);
+                break;
         }
-        if (r.outcome == calc::CalculationOutcome::ArithmeticFault) {
-            err +=
-                L"taverel-calc: 算术溢出 — arithmetic overflow in the old algorithm: "
-                L"the size is too large for a double\n";
-            return kExitArithmeticFault;
-        }
-        out += (labelled ? L"old: " : L"") + r.text + L"\n";
+        // --check and --exact answer in blocks, a blank line between two.
+        if ((mode == Mode::Check || mode == Mode::Exact) && !out.empty() && !block.empty())
+            out += L"\n";
+        if (mode == Mode::Table && out.empty() && !block.empty())
+            out += TableHeader();
+        out += block;
+        if (status == kExitOk)
+            status = result;
     }
-    if (run_new) {
-        const calc::CalculationResult r =
-            calc::CalculatePartitionSize(size, false, true, fields, locale);
-        if (r.outcome == calc::CalculationOutcome::InputError) {
-            err += L"请输入纯数字！\n";
-            return kExitNotNumeric;
-        }
-        if (r.outcome == calc::CalculationOutcome::ArithmeticFault) {
-            err +=
-                L"taverel-calc: 算术溢出 — arithmetic overflow in the new algorithm: "
-                L"the size is too large for a double\n";
-            return kExitArithmeticFault;
-        }
-        out += (labelled ? L"new: " : L"") + r.text + L"\n";
-    }
-    return kExitOk;
+    return status;
 }
 
 }  // namespace taverel::cli

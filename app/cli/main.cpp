@@ -7,6 +7,7 @@
 #include "app/cli/calc_cli.h"
 #include "app/cli/utf8.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,15 +24,20 @@ namespace {
 
 #ifdef _WIN32
 
+// The block CommandLineToArgvW allocates belongs to the caller: LocalFree.
+struct LocalMemoryFree {
+    void operator()(LPWSTR* list) const { LocalFree(list); }
+};
+
 std::vector<std::wstring> Arguments(int, char**) {
     std::vector<std::wstring> args;
     int count = 0;
-    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (list == nullptr)
+    const std::unique_ptr<LPWSTR, LocalMemoryFree> list(
+        CommandLineToArgvW(GetCommandLineW(), &count));
+    if (!list)
         return args;
     for (int i = 1; i < count; ++i)
-        args.emplace_back(list[i]);
-    LocalFree(list);
+        args.emplace_back(list.get()[i]);
     return args;
 }
 

@@ -2,6 +2,7 @@
 // the UTF-8 conversions its thin main relies on.
 #include "app/cli/calc_cli.h"
 #include "app/cli/utf8.h"
+#include "taverel_version.h"
 
 #include <gtest/gtest.h>
 
@@ -77,10 +78,25 @@ TEST(CalcCli, NotANumberExitsTwoWithTheWindowsMessage) {
         const CliRun r = Cli({size});
         EXPECT_EQ(r.status, 2) << Utf8(size);
         EXPECT_EQ(r.out, L"") << Utf8(size);
-        EXPECT_EQ(r.err, L"请输入纯数字！\n") << Utf8(size);
+        EXPECT_EQ(r.err,
+                  L"taverel-calc: '" + std::wstring(size) + L"' is not a number (请输入纯数字！)\n")
+            << Utf8(size);
     }
     EXPECT_EQ(Cli({L"--new", L"4GB"}).status, 2);
     EXPECT_EQ(Cli({L"--old", L"4GB"}).status, 2);
+}
+
+TEST(CalcCli, SeveralSizesGiveOneLineEachAndEveryOneIsAnswered) {
+    CliRun r = Cli({L"4", L"5"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, L"4: old 4102, new 4103\n5: old 5128, new 5123\n");
+    r = Cli({L"--new", L"4", L"abc", L"5", L"1e300"});
+    EXPECT_EQ(r.status, 2);  // the first failure's
+    EXPECT_EQ(r.out, L"4103\n5123\n");
+    EXPECT_EQ(r.err,
+              L"taverel-calc: 'abc' is not a number (请输入纯数字！)\n"
+              L"taverel-calc: '1e300': 算术溢出 — arithmetic overflow in the new algorithm: the "
+              L"size is too large for a double\n");
 }
 
 TEST(CalcCli, ArithmeticFaultExitsThree) {
@@ -99,27 +115,103 @@ TEST(CalcCli, ArithmeticFaultExitsThree) {
     EXPECT_NE(r.err.find(L"new algorithm"), std::wstring::npos);
 }
 
-TEST(CalcCli, UsageErrorsExitSixtyFour) {
-    for (const std::vector<std::wstring>& args :
-         std::vector<std::vector<std::wstring>>{{},
-                                                {L"--old"},
-                                                {L"--frobnicate", L"4"},
-                                                {L"-x", L"4"},
-                                                {L"4", L"5"},
-                                                {L"--new", L"4", L"5"},
-                                                {L"--"}}) {
-        const CliRun r = Cli(args);
-        EXPECT_EQ(r.status, 64);
-        EXPECT_EQ(r.out, L"");
-        EXPECT_NE(r.err.find(L"usage: taverel-calc"), std::wstring::npos);
+TEST(CalcCli, WhatWindowsShows) {
+    const struct {
+        std::vector<std::wstring> args;
+        const wchar_t* out;
+    } cases[] = {
+        {{L"--check", L"4103"},
+         L"partition: 4103 MB (8402944 sectors)\nfile system: FAT32, win7 layout\n"
+         L"cluster: 4096 bytes\nreserved sectors: 8210\nFAT sectors: 2 x 8183\n"
+         L"clusters: 1047296\ncapacity: 4289724416\nshows: 3.99 GB\n"},
+        {{L"--check", L"4103", L"--fs", L"ntfs"},
+         L"partition: 4103 MB (8402944 sectors)\nfile system: NTFS\ncluster: 4096 bytes\n"
+         L"clusters: 1050367\ncapacity: 4302303232\nshows: 4.00 GB\n"},
+        {{L"--format=xp", L"--check", L"4103"},
+         L"partition: 4103 MB (8402944 sectors)\nfile system: FAT32, xp layout\n"
+         L"cluster: 4096 bytes\nreserved sectors: 32\nFAT sectors: 2 x 8190\n"
+         L"clusters: 1048316\ncapacity: 4293902336\nshows: 3.99 GB\n"},
+        {{L"--check", L"40000"},  // 32 KB clusters, beyond Windows' own format
+         L"partition: 40000 MB (81920000 sectors)\nfile system: FAT32, win7 layout\n"
+         L"cluster: 32768 bytes\nreserved sectors: 4580\nFAT sectors: 2 x 9998\n"
+         L"clusters: 1279616\ncapacity: 41930457088\nshows: 39.0 GB\n"
+         L"note: Windows' own format makes no FAT32 above 32 GB; other formatters do\n"},
+        {{L"--size-text", L"1023", L"1024", L"4289724416", L"1073741824000"},
+         L"1023 bytes\n1.00 KB\n3.99 GB\n0.97 TB\n"},
+        {{L"--exact", L"4", L"40"},
+         L"fat32: 4108\nntfs: 4097\nfat32 cylinders: 524 (4310046720 bytes)\n"
+         L"ntfs cylinders: 523 (4301821440 bytes)\n\n"
+         L"fat32: 40972\nntfs: 40961\nfat32 cylinders: 5224 (42968862720 bytes)\n"
+         L"ntfs cylinders: 5222 (42952412160 bytes)\n"
+         L"note: Windows' own format makes no FAT32 above 32 GB; other formatters do\n"},
+        {{L"--exact", L"8", L"--format", L"xp"},
+         L"fat32: 8201\nntfs: 8193\nfat32 cylinders: 1046 (8603642880 bytes)\n"
+         L"ntfs cylinders: 1045 (8595417600 bytes)\n"},
+        {{L"--table", L"3..4", L"60"},
+         L"G\told\told FAT32\tnew\tnew FAT32\tnew NTFS\tsmallest FAT32\tsmallest NTFS\n"
+         L"3\t3076\t2.99 GB\t3075\t2.99 GB\t3.00 GB\t3080\t3073\n"
+         L"4\t4102\t3.99 GB\t4103\t3.99 GB\t4.00 GB\t4108\t4097\n"
+         L"60\t61558\t60.0 GB\t61444\t59.9 GB\t60.0 GB\t61456\t61441\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.status, 0) << Utf8(c.args[0]);
+        EXPECT_EQ(r.out, c.out) << Utf8(c.args[0]);
+        EXPECT_EQ(r.err, L"");
     }
 }
 
-TEST(CalcCli, HelpGoesToStandardOutput) {
+TEST(CalcCli, BadInputIsOneLineNamingTheProgramAndTheValue) {
+    const struct {
+        std::vector<std::wstring> args;
+        int status;
+        const wchar_t* value;  // echoed in the message
+    } cases[] = {
+        {{L"--check", L"abc"}, 2, L"'abc' is not a number"},
+        {{L"--check", L"4.5"}, 2, L"'4.5' is not a whole number"},
+        {{L"--size-text", L"-1"}, 2, L"'-1'"},
+        {{L"--table", L"1..x"}, 2, L"'1..x'"},
+        {{L"--check", L"20"}, 4, L"'20' MB is too small for FAT32"},
+        {{L"--check", L"2097152"}, 4, L"'2097152' MB is more than FAT32 can hold"},
+        {{L"--check", L"1", L"--fs", L"ntfs"}, 4, L"'1' MB is too small for NTFS"},
+        {{L"--exact", L"1000"}, 4, L"'1000'"},
+        {{L"--exact", L"0"}, 4, L"'0'"},
+        {{L"--size-text", L"9223372036854775808"}, 4, L"'9223372036854775808'"},
+        {{L"--table", L"5..1"}, 4, L"'5..1'"},
+        {{}, 64, L"SIZE is missing"},
+        {{L"--old"}, 64, L"SIZE is missing"},
+        {{L"--"}, 64, L"SIZE is missing"},
+        {{L"--check"}, 64, L"--check needs a value"},
+        {{L"--frobnicate", L"4"}, 64, L"'--frobnicate'"},
+        {{L"-x", L"4"}, 64, L"'-x'"},
+        {{L"--fs", L"ext4", L"--check", L"4"}, 64, L"'ext4'"},
+        {{L"--format", L"win98", L"--check", L"4"}, 64, L"'win98'"},
+        {{L"--check", L"4", L"--format"}, 64, L"--format needs a value"},
+        {{L"--check", L"--table", L"4"}, 64, L"--check and --table"},
+        {{L"--old", L"--check", L"4"}, 64, L"--old and --new"},
+    };
+    for (const auto& c : cases) {
+        const std::string args = c.args.empty() ? "" : Utf8(c.args[0]);
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.status, c.status) << args;
+        EXPECT_EQ(r.out, L"") << args;
+        EXPECT_EQ(r.err.rfind(L"taverel-calc: ", 0), 0u) << args;
+        EXPECT_NE(r.err.find(c.value), std::wstring::npos) << Utf8(r.err);
+        EXPECT_EQ(r.err.find(L'\n'), r.err.size() - 1) << Utf8(r.err);  // one line
+    }
+}
+
+TEST(CalcCli, HelpDocumentsEveryOptionAndVersionComesFromTheBuild) {
     const CliRun r = Cli({L"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find(L"usage: taverel-calc"), std::wstring::npos);
     EXPECT_EQ(r.err, L"");
+    for (const wchar_t* word : {L"usage: taverel-calc", L"--old", L"--new", L"--check",
+                                L"--size-text", L"--exact", L"--table", L"--fs", L"--format",
+                                L"xp ", L"win7 ", L"--version", L"Exit status", L" 4 ", L"64"})
+        EXPECT_NE(r.out.find(word), std::wstring::npos) << Utf8(word);
+    const std::string version = TAVEREL_VERSION_TEXT;
+    EXPECT_EQ(Cli({L"--version"}).out,
+              L"taverel-calc " + std::wstring(version.begin(), version.end()) + L"\n");
 }
 
 TEST(Utf8, RoundTripsChineseAndAstralText) {
