@@ -1,6 +1,7 @@
 #include "app/ui/form1.h"
 
 #include "app/calc/number_locale.h"
+#include "app/calc/shown_size.h"
 #include "app/ui/resource.h"
 #include "skin/attach.h"
 
@@ -14,6 +15,18 @@ constexpr COLORREF kMagenta = 0x00FF00FF;
 
 const forms::FontSpec kBoxFont{L"宋体", 18, false, false, false, GB2312_CHARSET};
 const forms::FontSpec kLabelFont{L"宋体", 21.75, false, false, false, GB2312_CHARSET};
+
+// The note when the figure would not show as the typed whole G once today's
+// Windows has formatted it FAT32; none (and nothing on hover) when it would.
+void NoteWhatWindowsShows(SizeBalloon& balloon, const std::wstring& size,
+                          const std::wstring& figure) {
+    const std::optional<calc::ShownSize> shown = calc::CheckShownSize(
+        calc::ParseLeadingNumber(size), figure, calc::Fat32Layout::Win7);
+    if (shown && !shown->fat32_shows_g)
+        balloon.Show(calc::ShownSizeTitle(*shown), calc::ShownSizeNote(*shown));
+    else
+        balloon.Show({}, {});
+}
 
 }  // namespace
 
@@ -102,9 +115,11 @@ Form1::~Form1() {
 
 void Form1::Form_Load() {
     skin::AttachSkin(Window());
+    Balloon.Create(Window(), Text2.Window());
 }
 
 void Form1::Form_Unload() {
+    Balloon.Destroy();
     skin::DetachSkin(Window());
 }
 
@@ -132,8 +147,10 @@ void Form1::Command2_Click() {
             ShowMessage(L"数值太大，无法计算！", L"计算错误", MB_OK | MB_ICONEXCLAMATION);
             break;
         case calc::CalculationOutcome::Result:
-            if (Option1.Value() || Option2.Value())
+            if (Option1.Value() || Option2.Value()) {
                 Text2.SetText(result.text);
+                NoteWhatWindowsShows(Balloon, Text1.Text(), result.text);
+            }
             break;
     }
 }
@@ -149,10 +166,12 @@ void Form1::Option2_Click() {
 }
 
 void Form1::Text1_Click() {
+    Balloon.Hide();
     Text1.SetText(L"");
 }
 
 void Form1::Text1_KeyPress(wchar_t key) {
+    Balloon.Hide();
     if (key == L'\r')
         Command2_Click();
 }

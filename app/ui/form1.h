@@ -5,6 +5,7 @@
 #include "app/calc/partition_size.h"
 #include "app/ui/form2.h"
 #include "app/ui/program_starter.h"
+#include "app/ui/size_balloon.h"
 #include "forms/command_button.h"
 #include "forms/form.h"
 #include "forms/frame.h"
@@ -35,6 +36,8 @@ public:
     forms::Label Label2;
     forms::Label Label1;
     forms::CommandButton Command2;
+    // On Text2: what Windows will show when it is not the typed whole GB.
+    SizeBalloon Balloon;
 
     void Form_Load();
     void Form_Unload();

@@ -9,7 +9,10 @@
 
 #include "tests/support/pixels.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -111,6 +114,64 @@ TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
     SendKey(VK_UP);
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4102"; }));
     EXPECT_TRUE(form.Option1.Value());
+}
+
+// The text of one tool of the tooltip: 1 is the balloon placed by hand, a
+// window handle the tool shown while the pointer rests on that window.
+std::wstring ShownTipText(HWND tooltip, UINT_PTR tool_id) {
+    wchar_t text[512] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = GetWindow(tooltip, GW_OWNER);
+    tool.uId = tool_id;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST_F(Form1Test, AFigureThatWindowsShowsShortGetsABalloonThatTypingCloses) {
+    ASSERT_EQ(GetForegroundWindow(), form.Window());
+    form.Text1.SetFocus();
+    SendKey('4');
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return form.Balloon.Visible(); }));
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+    EXPECT_EQ(GetFocus(), form.Text1.Window());
+    // What the tooltip itself holds: FAT32 shows 3.99 GB; 4108 MB shows 4 GB.
+    const std::wstring text = ShownTipText(form.Balloon.Window(), 1);
+    EXPECT_EQ(text, form.Balloon.Text());
+    EXPECT_EQ(ShownTipText(form.Balloon.Window(), reinterpret_cast<UINT_PTR>(form.Text2.Window())),
+              text);  // the same on hover
+    EXPECT_NE(text.find(L"3.99 GB"), std::wstring::npos);
+    EXPECT_NE(text.find(L"4108 MB"), std::wstring::npos);
+    // On screen, just below the result box, painted in the tip colour.
+    RECT balloon{};
+    RECT box{};
+    GetWindowRect(form.Balloon.Window(), &balloon);
+    GetWindowRect(form.Text2.Window(), &box);
+    EXPECT_LT(std::abs(balloon.top - box.bottom), 40);
+    UpdateWindow(form.Balloon.Window());
+    RECT client{};
+    GetClientRect(form.Balloon.Window(), &client);
+    EXPECT_GT(CountPixels(form.Balloon.Window(), client, GetSysColor(COLOR_INFOBK)), 1000);
+
+    SendKey('0');
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return !form.Balloon.Visible(); }));
+    EXPECT_EQ(GetFocus(), form.Text1.Window());
+    EXPECT_EQ(form.Text1.Text(), L"40");
+}
+
+TEST_F(Form1Test, AFigureThatShowsTheWholeSizeGetsNoBalloon) {
+    form.Text1.SetText(L"10");
+    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"10258");  // the old algorithm: 10.0 GB on FAT32
+    PumpMessages();
+    EXPECT_FALSE(form.Balloon.Visible());
+    EXPECT_EQ(form.Balloon.Text(), L"");
+    // A size no figure is checked for (a fraction of a GB) gets none either.
+    form.Text1.SetText(L"2.3");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(form.Balloon.Visible());
 }
 
 TEST_F(Form1Test, SwitchingAlgorithmsWithAnEmptySizeBoxDoesNothing) {
