@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -213,6 +215,46 @@ TEST(CalcCli, HelpDocumentsEveryOptionAndVersionComesFromTheBuild) {
     EXPECT_EQ(Cli({L"--version"}).out,
               L"taverel-calc " + std::wstring(version.begin(), version.end()) + L"\n");
 }
+
+#ifdef TAVEREL_README
+// The README's table is the output of the command it names, as Markdown.
+TEST(CalcCli, ReadmeTableIsWhatTheTableCommandPrints) {
+    std::ifstream readme(TAVEREL_README);
+    ASSERT_TRUE(readme) << TAVEREL_README;
+    const std::string program = "`taverel-calc ";
+    std::string line;
+    std::vector<std::wstring> args;
+    while (args.empty() && std::getline(readme, line)) {
+        if (line.rfind(program + "--table ", 0) != 0)
+            continue;
+        const std::size_t end = line.find('`', 1);
+        std::istringstream words(line.substr(program.size(), end - program.size()));
+        for (std::string word; words >> word;)
+            args.push_back(taverel::cli::Utf8ToWide(word));
+    }
+    ASSERT_FALSE(args.empty()) << "no " << program << "--table line in the README";
+    std::string table;
+    while (std::getline(readme, line) && (table.empty() || !line.empty())) {
+        if (line.rfind("|", 0) == 0)
+            table += line + "\n";
+    }
+    std::wistringstream tsv(Cli(args).out);
+    std::string expected;
+    for (std::wstring row; std::getline(tsv, row);) {
+        std::wistringstream cells(row);
+        std::string columns;
+        expected += "|";
+        for (std::wstring cell; std::getline(cells, cell, L'\t');) {
+            expected += " " + Utf8(cell) + " |";
+            columns += "---|";
+        }
+        expected += "\n";
+        if (expected.find("---") == std::string::npos)
+            expected += "|" + columns + "\n";
+    }
+    EXPECT_EQ(table, expected);
+}
+#endif
 
 TEST(Utf8, RoundTripsChineseAndAstralText) {
     const std::wstring text = L"请输入纯数字！ 4 \U0001F600";
