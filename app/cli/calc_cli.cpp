@@ -61,25 +61,20 @@ int RunAlgorithm(const std::wstring& size, bool old_algorithm, const calc::Numbe
 int RunSize(const std::wstring& size, bool want_old, bool want_new, bool several,
             const calc::NumberLocale& locale, std::wstring& out, std::wstring& err) {
     const bool labelled = want_old == want_new;
-    std::wstring old_text;
-    std::wstring new_text;
-    if (want_old || labelled) {
-        const int status = RunAlgorithm(size, true, locale, old_text, err);
+    std::wstring texts[2];  // the old algorithm's, then the new one's
+    for (int i = 0; i < 2; ++i) {
+        const bool old_algorithm = i == 0;
+        if (!labelled && !(old_algorithm ? want_old : want_new))
+            continue;
+        const int status = RunAlgorithm(size, old_algorithm, locale, texts[i], err);
         if (status != kExitOk)
             return status;
         if (!several)
-            out += (labelled ? L"old: " : L"") + old_text + L"\n";
-    }
-    if (want_new || labelled) {
-        const int status = RunAlgorithm(size, false, locale, new_text, err);
-        if (status != kExitOk)
-            return status;
-        if (!several)
-            out += (labelled ? L"new: " : L"") + new_text + L"\n";
+            out += (labelled ? (old_algorithm ? L"old: " : L"new: ") : L"") + texts[i] + L"\n";
     }
     if (several)
-        out += labelled ? size + L": old " + old_text + L", new " + new_text + L"\n"
-                        : (want_old ? old_text : new_text) + L"\n";
+        out += labelled ? size + L": old " + texts[0] + L", new " + texts[1] + L"\n"
+                        : (want_old ? texts[0] : texts[1]) + L"\n";
     return kExitOk;
 }
 
