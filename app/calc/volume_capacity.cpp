@@ -53,7 +53,7 @@ constexpr std::uint32_t kNtfsSectorsPerCluster = 8;
 constexpr std::uint64_t kNtfsBackupBootSectors = 1;
 // NTFS cluster numbers of Windows' driver are 32 bits.
 constexpr std::uint64_t kNtfsLargestClusterCount = 0xFFFFFFFF;
-// mkntfs (and Windows) cannot fit the metadata of 4 KB clusters in 1 MB.
+// mkntfs cannot fit the metadata of 4 KB clusters in 1 MB.
 constexpr std::uint64_t kNtfsSmallestSectors = 2 * kMegabyteSectors;
 
 std::uint32_t Fat32SectorsPerCluster(std::uint64_t total_sectors, Fat32Layout layout) {

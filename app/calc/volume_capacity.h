@@ -18,7 +18,7 @@ enum class Fat32Layout {
 
 enum class VolumeFit {
     Fits,
-    TooSmall,  // FAT32 needs at least 65525 clusters (about 33 MB)
+    TooSmall,  // FAT32 needs 65525 clusters (about 33 MB), NTFS its metadata (2 MB)
     TooLarge,  // beyond the file system's sector or cluster numbers
 };
 
