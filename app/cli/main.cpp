@@ -7,11 +7,11 @@
 #include "app/cli/calc_cli.h"
 #include "app/cli/utf8.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
+#include "platform/handles.h"
 #include "platform/win.h"
 
 #include <shellapi.h>
@@ -24,15 +24,11 @@ namespace {
 
 #ifdef _WIN32
 
-// The block CommandLineToArgvW allocates belongs to the caller: LocalFree.
-struct LocalMemoryFree {
-    void operator()(LPWSTR* list) const { LocalFree(list); }
-};
-
 std::vector<std::wstring> Arguments(int, char**) {
     std::vector<std::wstring> args;
     int count = 0;
-    const std::unique_ptr<LPWSTR, LocalMemoryFree> list(
+    // The block CommandLineToArgvW allocates belongs to the caller.
+    const taverel::platform::LocalMemory<LPWSTR> list(
         CommandLineToArgvW(GetCommandLineW(), &count));
     if (!list)
         return args;
