@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-apps x11-utils imagemagick
   fonts-wqy-microhei fonts-wine
   dosfstools ntfs-3g
-  clang python3
+  clang clang-format python3
 )
 missing=()
 for p in "${packages[@]}"; do
