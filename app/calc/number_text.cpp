@@ -151,7 +151,7 @@ bool DecimalToDouble(const DecimalParts& parts, double& out) {
     return true;
 }
 
-bool ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, double& value) {
+NumericText ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, double& value) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin]))
@@ -160,14 +160,14 @@ bool ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, doub
         --end;
     const std::wstring_view s(text.data() + begin, end - begin);
     if (s.empty())
-        return false;
+        return NumericText::NotNumeric;
 
     if (const unsigned base = LiteralBase(s)) {
         const LiteralReading r = ReadLiteralDigits(s.substr(2), base);
         if (r.overflowed || r.digits == 0 || r.digits != s.size() - 2)
-            return false;
+            return NumericText::NotNumeric;
         value = static_cast<double>(r.value);
-        return true;
+        return NumericText::Number;
     }
 
     const wchar_t decimal = DecimalSeparatorOf(locale);
@@ -179,17 +179,23 @@ bool ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, doub
         ++i;
     }
     bool any_digit = false;
+    bool grouped = false;          // a group separator has been passed
+    std::size_t group_digits = 0;  // digits since it (or since the start)
     for (; i < s.size(); ++i) {
         if (IsDigit(s[i])) {
             parts.digits.push_back(static_cast<char>(s[i]));
             any_digit = true;
-        } else if (group != L'\0' && s[i] == group && i > 0 && IsDigit(s[i - 1]) &&
-                   i + 1 < s.size() && IsDigit(s[i + 1])) {
-            // a group separator between two digits
+            ++group_digits;
+        } else if (group != L'\0' && s[i] == group && group_digits > 0 &&
+                   (!grouped || group_digits == 3)) {
+            grouped = true;
+            group_digits = 0;
         } else {
             break;
         }
     }
+    if (grouped && group_digits != 3)
+        return NumericText::NotNumeric;
     if (i < s.size() && s[i] == decimal) {
         ++i;
         for (; i < s.size() && IsDigit(s[i]); ++i) {
@@ -199,7 +205,7 @@ bool ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, doub
         }
     }
     if (!any_digit)
-        return false;
+        return NumericText::NotNumeric;
     if (i < s.size() && IsExponentLetter(s[i])) {
         ++i;
         bool negative_exponent = false;
@@ -208,15 +214,15 @@ bool ReadLocaleNumber(const std::wstring& text, const NumberLocale& locale, doub
             ++i;
         }
         if (i >= s.size() || !IsDigit(s[i]))
-            return false;
+            return NumericText::NotNumeric;
         std::int64_t e = 0;
         for (; i < s.size() && IsDigit(s[i]); ++i)
             e = AppendExponentDigit(e, s[i]);
         parts.exponent += negative_exponent ? -e : e;
     }
     if (i != s.size())
-        return false;
-    return DecimalToDouble(parts, value);
+        return NumericText::NotNumeric;
+    return DecimalToDouble(parts, value) ? NumericText::Number : NumericText::TooLarge;
 }
 
 std::wstring NonFiniteText(double value) {
@@ -246,22 +252,38 @@ double RoundHalfAwayFromZero(double x) {
 
 }  // namespace
 
-bool ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value) {
+NumericText ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value) {
     double read = 0;
-    if (!ReadLocaleNumber(text, locale, read))
-        return false;
-    // By construction ParseLeadingNumber then reads a number no larger in
+    const NumericText kind = ReadLocaleNumber(text, locale, read);
+    if (kind != NumericText::Number)
+        return kind;
+    // By construction the calculation's reading is then a number no larger in
     // magnitude; this keeps "numeric text reads as a finite number" a promise
     // rather than an argument.
-    if (!std::isfinite(ParseLeadingNumber(text)))
-        return false;
+    if (!std::isfinite(ParseLeadingNumber(WithoutGroupSeparators(text, locale))))
+        return NumericText::TooLarge;
     value = read;
-    return true;
+    return NumericText::Number;
 }
 
 bool IsNumericText(const std::wstring& text, const NumberLocale& locale) {
     double ignored = 0;
-    return ReadNumericText(text, locale, ignored);
+    return ReadNumericText(text, locale, ignored) != NumericText::NotNumeric;
+}
+
+std::wstring WithoutGroupSeparators(const std::wstring& text, const NumberLocale& locale) {
+    const wchar_t group = GroupSeparatorOf(locale);
+    if (group == L'\0')
+        return text;
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool between_digits =
+            i > 0 && IsDigit(text[i - 1]) && i + 1 < text.size() && IsDigit(text[i + 1]);
+        if (text[i] != group || !between_digits)
+            out.push_back(text[i]);
+    }
+    return out;
 }
 
 double ParseLeadingNumber(const std::wstring& text) {
@@ -337,8 +359,8 @@ std::wstring NumberToText(double value, const NumberLocale& locale) {
     // Rounded to 15 digits, the magnitudes from 1.797693134862315E+308 up to
     // the largest double would read 1.79769313486232E+308, which is beyond
     // the double range and so not numeric text (a plain 15-digit number-to-text
-    // conversion has exactly this flaw). Those few are cut to 15 digits instead, so every text written
-    // here reads back.
+    // conversion has exactly this flaw). Those few are cut to 15 digits instead, so every text
+    // written here reads back.
     if (exponent == 308 && digits > "179769313486231")
         digits = "179769313486231";
     while (digits.size() > 1 && digits.back() == '0')

@@ -10,8 +10,13 @@
 // - Only ASCII digits count. Currency symbols, a trailing sign, a number in
 //   parentheses, a sign before &H/&O, "nan", "inf" and "infinity" are not
 //   numeric.
-// - Text naming a number beyond the double range (1e400, -1e309) is not
-//   numeric, so it gets the input error and never becomes an infinity. A
+// - A group separator stands between digits and begins a group of exactly
+//   three: "1,000" and "12,345,678.5" are numeric, "1,0,0" and "1,5" are not.
+//   Someone who types "1,5" more likely means one and a half than fifteen, and
+//   telling them beats answering for fifteen.
+// - Text naming a number beyond the double range (1e309, 400 digits) is
+//   numeric but too large: the calculation answers that the number is too
+//   large rather than that it is no number. It never becomes an infinity. A
 //   number too small for a double (1e-400) is numeric and reads as 0 (or the
 //   nearest subnormal).
 // - &H (hexadecimal) and &O (octal) literals, H and O in either case, are
@@ -27,20 +32,26 @@
 namespace taverel::calc {
 
 // The validation test: the whole text, blanks around it ignored, is one number
-// by the locale's rules (sign, digits with the group separator between digits,
-// the decimal separator, an exponent), or an &H / &O literal. A decimal
-// separator that is a digit, a sign, E, & or a blank counts as "."; a group
-// separator that is such a character or equals the decimal separator, or is
-// L'\0', is none.
+// by the locale's rules (sign, digits in groups of three split by the group
+// separator, the decimal separator, an exponent), or an &H / &O literal. A
+// decimal separator that is a digit, a sign, E, & or a blank counts as "."; a
+// group separator that is such a character or equals the decimal separator,
+// or is L'\0', is none. True also for a number beyond the double range.
 bool IsNumericText(const std::wstring& text, const NumberLocale& locale);
+
+// The text with every group separator that stands between two digits taken
+// out: what the calculation hands to ParseLeadingNumber, so that "1,000",
+// which IsNumericText accepts as a thousand, is read as a thousand and not as
+// the 1 before the comma.
+std::wstring WithoutGroupSeparators(const std::wstring& text, const NumberLocale& locale);
 
 // Reads the number the text begins with, ignoring every blank, with "." as the
 // only decimal separator (locale-free, as the classic
 // leading-number reading of BASIC dialects does). Text that begins with no
 // number gives 0. An exponent without digits ("1e", "1e+") is not read. Reading
 // an &H / &O literal stops before a digit that would take it beyond 64 bits.
-// A decimal number beyond the double range gives +/-infinity (IsNumericText
-// rejects such text, so the calculation never sees it).
+// A decimal number beyond the double range gives +/-infinity (the
+// calculation answers such text as too large and never reads it).
 double ParseLeadingNumber(const std::wstring& text);
 
 // The general conversion: at most 15 significant digits, rounded to nearest
@@ -61,9 +72,15 @@ std::wstring NumberToText(double value, const NumberLocale& locale);
 // 10^300). A result of zero is "0", never "-0". Non-finite as NumberToText.
 std::wstring FormatWholeNumber(double value);
 
-// IsNumericText's reading of the text: true and the number in `value` when the
-// text is numeric, false otherwise (value untouched). The calculation itself
-// uses ParseLeadingNumber; this serves tests and the fuzz target.
-bool ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value);
+enum class NumericText {
+    NotNumeric,  // not one number by the locale's rules
+    Number,      // a number within the double range
+    TooLarge,    // a number whose magnitude is beyond the double range
+};
+
+// IsNumericText's reading of the text; the number goes to `value` only for
+// NumericText::Number (otherwise it is untouched). The calculation reads the
+// number itself with ParseLeadingNumber.
+NumericText ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value);
 
 }  // namespace taverel::calc

@@ -26,12 +26,24 @@ CalculationResult Fault() {
 CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_selected,
                                          bool new_selected, PartitionFields& fields,
                                          const NumberLocale& locale) {
-    if (!IsNumericText(input, locale))
-        return {CalculationOutcome::InputError, {}};
+    double ignored = 0;
+    switch (ReadNumericText(input, locale, ignored)) {
+        case NumericText::NotNumeric:
+            return {CalculationOutcome::InputError, {}};
+        case NumericText::TooLarge:
+            // All digits, but no double holds it: the same answer as a size
+            // whose bytes overflow, and nothing is computed or written.
+            return Fault();
+        case NumericText::Number:
+            break;
+    }
+    // The number as validation saw it: "1,000" is a thousand, not the 1
+    // before the comma.
+    const std::wstring digits = WithoutGroupSeparators(input, locale);
 
     CalculationResult result;
     if (old_selected) {
-        const double g = ParseLeadingNumber(input);
+        const double g = ParseLeadingNumber(digits);
         const double less_one = g - kOne;
         const double doubled = less_one + less_one;
         const double mb = doubled + g * kKilo;
@@ -41,8 +53,8 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
     }
     if (new_selected) {
         // The text is read again, as the handler does for each algorithm.
-        const double g = ParseLeadingNumber(input);
-        fields.CylinderBytes = kCylinderBytes;  // bytes in one 255 x 63 x 512 cylinder
+        const double g = ParseLeadingNumber(digits);
+        fields.CylinderBytes = kCylinderBytes;              // bytes in one 255 x 63 x 512 cylinder
         fields.RequestedBytes = g * kKilo * kKilo * kKilo;  // the size asked for, in bytes
         if (!std::isfinite(fields.RequestedBytes))
             return Fault();

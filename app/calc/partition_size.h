@@ -23,7 +23,8 @@ struct PartitionFields {
 enum class CalculationOutcome {
     Result,           // `text` holds the result (empty when neither algorithm is selected)
     InputError,       // the text is not a number: tell the user, empty the size box
-    ArithmeticFault,  // overflow, invalid operation or division by zero: report it,
+    ArithmeticFault,  // overflow, invalid operation or division by zero, or a size
+                      // beyond the double range: say the number is too large,
                       // leave the result box as it is
 };
 

@@ -1,6 +1,7 @@
 // The main window driven through its real windows: typing, Enter, the
 // algorithms, the error message, focus and keyboard order, the layout and
 // the colours of its texts.
+#include "app/calc/number_locale.h"
 #include "app/ui/form1.h"
 #include "tests/app/message_box_watch.h"
 #include "tests/app/recording_starter.h"
@@ -217,6 +218,26 @@ TEST_F(Form1Test, ANumberTooLargeIsReportedAndTheResultKept) {
     EXPECT_EQ(boxes.Seen()[0].text, L"数值太大，无法计算！");
     EXPECT_EQ(form.Text2.Text(), L"4103");
     EXPECT_EQ(form.Text1.Text(), L"1e300");
+    // Beyond the double range it is the same answer, not "enter digits only".
+    for (const std::wstring& size : {std::wstring(L"1e309"), std::wstring(400, L'9')}) {
+        form.Text1.SetText(size);
+        SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+        EXPECT_EQ(boxes.Seen().back().text, L"数值太大，无法计算！");
+        EXPECT_EQ(form.Text1.Text(), size);
+    }
+    EXPECT_EQ(boxes.Seen().size(), 3u);
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+}
+
+TEST_F(Form1Test, GroupedDigitsAreReadAsTheWholeNumberWhereTheLocaleGroupsThem) {
+    const taverel::calc::NumberLocale locale = taverel::calc::CurrentNumberLocale();
+    if (locale.group_separator != L',' || locale.decimal_separator != L'.')
+        GTEST_SKIP() << "the prefix's locale does not group with the comma";
+    form.Text1.SetText(L"1,000");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"1024003");
+    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"1025998");
 }
 
 TEST_F(Form1Test, AClickIntoTheSizeBoxEmptiesIt) {

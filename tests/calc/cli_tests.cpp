@@ -59,7 +59,7 @@ TEST(CalcCli, OldOrNewAlone) {
     EXPECT_EQ(r.out, L"old: 4102\nnew: 4103\n");
     r = Cli({L"--old", L"2.3"});
     EXPECT_EQ(r.out, L"2357.8\n");
-    r = Cli({L"--old", L"2.3"}, NumberLocale{L',', L'.'});
+    r = Cli({L"--old", L"23e-1"}, NumberLocale{L',', L'.'});  // "." groups there
     EXPECT_EQ(r.out, L"2357,8\n");
 }
 
@@ -67,7 +67,7 @@ TEST(CalcCli, SizeIsTakenExactlyAsGiven) {
     EXPECT_EQ(Cli({L" 4 "}).out, L"old: 4102\nnew: 4103\n");
     EXPECT_EQ(Cli({L"&H10"}).out, L"old: 16414\nnew: 16387\n");
     EXPECT_EQ(Cli({L"1e3"}).out, L"old: 1025998\nnew: 1024003\n");
-    EXPECT_EQ(Cli({L"1,000"}).out, L"old: 1024\nnew: 1028\n");
+    EXPECT_EQ(Cli({L"1,000"}).out, L"old: 1025998\nnew: 1024003\n");
     EXPECT_EQ(Cli({L"-4"}).out, L"old: -4106\nnew: -4094\n");
     EXPECT_EQ(Cli({L"--", L"-4"}).out, L"old: -4106\nnew: -4094\n");
     EXPECT_EQ(Cli({L"--new", L"--", L"--old"}).status, 2);  // "--old" is the SIZE now
@@ -76,7 +76,7 @@ TEST(CalcCli, SizeIsTakenExactlyAsGiven) {
 }
 
 TEST(CalcCli, NotANumberExitsTwoWithTheWindowsMessage) {
-    for (const wchar_t* size : {L"4GB", L"", L"abc", L"4 5", L"1e400", L"-", L"nan"}) {
+    for (const wchar_t* size : {L"4GB", L"", L"abc", L"4 5", L"1,0,0", L"-", L"nan"}) {
         const CliRun r = Cli({size});
         EXPECT_EQ(r.status, 2) << Utf8(size);
         EXPECT_EQ(r.out, L"") << Utf8(size);
@@ -115,6 +115,13 @@ TEST(CalcCli, ArithmeticFaultExitsThree) {
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out, L"old: 1.026E+303\n");
     EXPECT_NE(r.err.find(L"new algorithm"), std::wstring::npos);
+    // A size beyond the double range is too large, not "not a number".
+    for (const std::wstring& size : {std::wstring(L"1e309"), std::wstring(400, L'9')}) {
+        r = Cli({size});
+        EXPECT_EQ(r.status, 3);
+        EXPECT_EQ(r.out, L"");
+        EXPECT_NE(r.err.find(L"too large"), std::wstring::npos);
+    }
 }
 
 TEST(CalcCli, WhatWindowsShows) {

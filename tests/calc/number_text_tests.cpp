@@ -14,8 +14,10 @@ using taverel::calc::FormatWholeNumber;
 using taverel::calc::IsNumericText;
 using taverel::calc::NumberLocale;
 using taverel::calc::NumberToText;
+using taverel::calc::NumericText;
 using taverel::calc::ParseLeadingNumber;
 using taverel::calc::ReadNumericText;
+using taverel::calc::WithoutGroupSeparators;
 
 const NumberLocale kCommaGroups{L'.', L','};
 const NumberLocale kCommaDecimal{L',', L'.'};
@@ -47,7 +49,9 @@ TEST(IsNumericText, AcceptsNumbersByTheLocaleRules) {
                                 L"5.e3",
                                 L"1,000",
                                 L"1,000,000.25",
-                                L"1,0,0",
+                                L"12,345,678",
+                                L"1234,567",
+                                L"-1,000e3",
                                 L"0",
                                 L"-0",
                                 L"007",
@@ -102,6 +106,13 @@ TEST(IsNumericText, RejectsEverythingElse) {
                                 L"1,,0",
                                 L"1,.5",
                                 L"1.5,0",
+                                L"1,0,0",  // groups after a separator have three digits
+                                L"1,5",
+                                L"1,00",
+                                L"1,0000",
+                                L"1,000,00",
+                                L"12,34,567",
+                                L"1e1,000",
                                 L"&",
                                 L"&H",
                                 L"&O",
@@ -112,9 +123,6 @@ TEST(IsNumericText, RejectsEverythingElse) {
                                 L"&H10.5",
                                 L"&H10000000000000000",
                                 L"&O2000000000000000000000",
-                                L"1e400",
-                                L"-1e309",
-                                L"1.7976931348623159e308",
                                 L"nan",
                                 L"NaN",
                                 L"inf",
@@ -138,7 +146,7 @@ TEST(IsNumericText, FollowsTheLocaleSeparators) {
     EXPECT_TRUE(IsNumericText(L"1.000,5", kCommaDecimal));
     EXPECT_FALSE(IsNumericText(L"1,000.5", kCommaDecimal));
     EXPECT_TRUE(IsNumericText(L"1 000,5", kBlankGroups));
-    EXPECT_TRUE(IsNumericText(L"4 5", kBlankGroups));
+    EXPECT_FALSE(IsNumericText(L"4 5", kBlankGroups));  // a blank between digits is no group
     EXPECT_FALSE(IsNumericText(L"4  5", kBlankGroups));
     EXPECT_FALSE(IsNumericText(L"1,000", kNoGroups));
     EXPECT_TRUE(IsNumericText(L"1000.5", kNoGroups));
@@ -151,17 +159,48 @@ TEST(IsNumericText, FollowsTheLocaleSeparators) {
 
 TEST(ReadNumericText, ReadsTheLocaleValue) {
     double v = 0;
-    ASSERT_TRUE(ReadNumericText(L"1,000.25", kCommaGroups, v));
+    ASSERT_EQ(ReadNumericText(L"1,000.25", kCommaGroups, v), NumericText::Number);
     EXPECT_EQ(v, 1000.25);
-    ASSERT_TRUE(ReadNumericText(L"1.000,25", kCommaDecimal, v));
+    ASSERT_EQ(ReadNumericText(L"1.000,25", kCommaDecimal, v), NumericText::Number);
     EXPECT_EQ(v, 1000.25);
-    ASSERT_TRUE(ReadNumericText(L"&HFFFFFFFFFFFFFFFF", kCommaGroups, v));
+    ASSERT_EQ(ReadNumericText(L"&HFFFFFFFFFFFFFFFF", kCommaGroups, v), NumericText::Number);
     EXPECT_EQ(v, 18446744073709551616.0);
-    ASSERT_TRUE(ReadNumericText(L"1e-400", kCommaGroups, v));
+    ASSERT_EQ(ReadNumericText(L"1e-400", kCommaGroups, v), NumericText::Number);
     EXPECT_EQ(v, 0.0);
-    v = 7;
-    EXPECT_FALSE(ReadNumericText(L"1e400", kCommaGroups, v));
-    EXPECT_EQ(v, 7);
+    ASSERT_EQ(ReadNumericText(L"1.7976931348623157e308", kCommaGroups, v), NumericText::Number);
+    EXPECT_EQ(v, std::numeric_limits<double>::max());
+}
+
+TEST(ReadNumericText, NumbersBeyondTheDoubleRangeAreTooLargeNotNonNumeric) {
+    const std::wstring four_hundred_digits(400, L'9');
+    for (const std::wstring& text :
+         {std::wstring(L"1e309"), std::wstring(L"-1e309"), std::wstring(L" 1E400 "),
+          std::wstring(L"1.7976931348623159e308"), std::wstring(L"1,000e306"), four_hundred_digits,
+          L"-" + four_hundred_digits, four_hundred_digits + L".5"}) {
+        double v = 7;
+        EXPECT_EQ(ReadNumericText(text, kCommaGroups, v), NumericText::TooLarge) << Narrow(text);
+        EXPECT_EQ(v, 7) << Narrow(text);
+        EXPECT_TRUE(IsNumericText(text, kCommaGroups)) << Narrow(text);
+    }
+    double v = 0;
+    EXPECT_EQ(ReadNumericText(L"1e309x", kCommaGroups, v), NumericText::NotNumeric);
+    EXPECT_EQ(ReadNumericText(L"1,0e309", kCommaGroups, v), NumericText::NotNumeric);
+}
+
+TEST(WithoutGroupSeparators, TakesOutOnlySeparatorsBetweenDigits) {
+    EXPECT_EQ(WithoutGroupSeparators(L"1,000", kCommaGroups), L"1000");
+    EXPECT_EQ(WithoutGroupSeparators(L" -1,000,000.5 ", kCommaGroups), L" -1000000.5 ");
+    EXPECT_EQ(WithoutGroupSeparators(L"1.000,5", kCommaDecimal), L"1000,5");
+    EXPECT_EQ(WithoutGroupSeparators(L"1 000,5", kBlankGroups), L"1000,5");
+    EXPECT_EQ(WithoutGroupSeparators(L",1,", kCommaGroups), L",1,");
+    EXPECT_EQ(WithoutGroupSeparators(L"1,000", kNoGroups), L"1,000");
+    // What validation reads is what the calculation's reading gives.
+    for (const wchar_t* text : {L"1,000", L"1,000,000", L"-12,345.75e-2", L"1,000e3"}) {
+        double v = 0;
+        ASSERT_EQ(ReadNumericText(text, kCommaGroups, v), NumericText::Number) << Narrow(text);
+        EXPECT_EQ(ParseLeadingNumber(WithoutGroupSeparators(text, kCommaGroups)), v)
+            << Narrow(text);
+    }
 }
 
 TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {

@@ -100,8 +100,8 @@ TEST(EdgeCases, BlanksAroundTheNumberAreAccepted) {
 
 TEST(EdgeCases, TextThatIsNotANumberIsAnInputErrorAndTouchesNothing) {
     for (const wchar_t* input :
-         {L"", L"   ", L"abc", L"4GB", L"4 5", L"1e400", L"-1e309", L"nan", L"inf", L"Infinity",
-          L"$4", L"4-", L"(4)", L"&H", L"&H10000000000000000", L"1,,000", L"1e", L"."}) {
+         {L"", L"   ", L"abc", L"4GB", L"4 5", L"nan", L"inf", L"Infinity", L"$4", L"4-", L"(4)",
+          L"&H", L"&H10000000000000000", L"1,,000", L"1,0,0", L"1,5", L"1e", L"."}) {
         SCOPED_TRACE(std::string(input, input + std::wcslen(input)));
         PartitionFields fields{1, 2, 3, 4};
         const CalculationResult r = CalculatePartitionSize(input, true, true, fields, kCommaGroups);
@@ -126,22 +126,30 @@ TEST(EdgeCases, HexadecimalAndOctalLiterals) {
     EXPECT_EQ(New(L"&o17"), New(L"15"));
 }
 
-TEST(EdgeCases, GroupSeparatorPassesValidationButReadingStopsAtTheComma) {
-    EXPECT_EQ(Old(L"1,000"), L"1024");
-    EXPECT_EQ(New(L"1,000"), L"1028");
+TEST(EdgeCases, GroupSeparatorsAreReadAsTheNumberValidationAccepted) {
+    EXPECT_EQ(Old(L"1,000"), L"1025998");
+    EXPECT_EQ(New(L"1,000"), L"1024003");
+    EXPECT_EQ(Old(L"1,000,000"), Old(L"1000000"));
+    EXPECT_EQ(New(L"1,000,000"), New(L"1000000"));
+    EXPECT_EQ(Old(L" -1,000.5 "), Old(L"-1000.5"));
+    // Where the comma is no group separator the text is no number at all.
+    PartitionFields fields;
+    EXPECT_EQ(
+        CalculatePartitionSize(L"1,000", true, true, fields, NumberLocale{L'.', L'\0'}).outcome,
+        CalculationOutcome::InputError);
 }
 
 TEST(EdgeCases, CommaDecimalLocale) {
     // "2,3" is numeric there but read as 2 (ParseLeadingNumber knows only "."),
     // and results are written with the locale's comma.
     EXPECT_EQ(Old(L"2,3", kCommaDecimal), L"2050");
-    EXPECT_EQ(Old(L"2.3", kCommaDecimal), L"2357,8");  // "." is a group separator there
-    EXPECT_EQ(New(L"2.3", kCommaDecimal), L"2362");
+    EXPECT_EQ(Old(L"1.000", kCommaDecimal), L"1025998");  // "." groups the thousands there
+    EXPECT_EQ(Old(L"0,5e1", kCommaDecimal), Old(L"0"));   // the exponent is not reached
     PartitionFields fields;
-    EXPECT_EQ(CalculatePartitionSize(L"2.3.4", true, false, fields, kCommaDecimal).outcome,
-              CalculationOutcome::Result);
-    EXPECT_EQ(CalculatePartitionSize(L"2,3,4", true, false, fields, kCommaDecimal).outcome,
-              CalculationOutcome::InputError);
+    for (const wchar_t* input : {L"2.3", L"2.3.4", L"2,3,4"}) {
+        EXPECT_EQ(CalculatePartitionSize(input, true, false, fields, kCommaDecimal).outcome,
+                  CalculationOutcome::InputError);
+    }
 }
 
 TEST(EdgeCases, ZeroAndNegatives) {
@@ -231,6 +239,26 @@ TEST(ArithmeticFault, TheLimitOfTheNewAlgorithmIsTheLargestDoubleInBytes) {
     r = CalculatePartitionSize(L"1.6742321987285427e299", false, true, fields, kCommaGroups);
     EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
     EXPECT_TRUE(std::isinf(fields.RequestedBytes));
+}
+
+TEST(ArithmeticFault, ASizeBeyondTheDoubleRangeIsTooLargeAndTouchesNothing) {
+    const std::wstring four_hundred_digits(400, L'9');
+    for (const std::wstring& input : {std::wstring(L"1e309"), std::wstring(L"-1e309"),
+                                      std::wstring(L"1,000e306"), four_hundred_digits}) {
+        for (int flags = 0; flags < 4; ++flags) {
+            PartitionFields fields{1, 2, 3, 4};
+            const CalculationResult r =
+                CalculatePartitionSize(input, flags & 1, flags & 2, fields, kCommaGroups);
+            EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault) << input.size() << flags;
+            EXPECT_EQ(r.text, L"");
+            EXPECT_EQ(fields.CylinderBytes, 1);
+            EXPECT_EQ(fields.RequestedBytes, 2);
+        }
+    }
+    // In a locale whose reading stops early the size is still too large.
+    PartitionFields fields;
+    EXPECT_EQ(CalculatePartitionSize(L"1,5e309", true, true, fields, kCommaDecimal).outcome,
+              CalculationOutcome::ArithmeticFault);
 }
 
 TEST(ArithmeticFault, OldAlgorithmFaultsAfterItsSum) {

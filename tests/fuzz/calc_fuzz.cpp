@@ -19,9 +19,11 @@ using taverel::calc::FormatWholeNumber;
 using taverel::calc::IsNumericText;
 using taverel::calc::NumberLocale;
 using taverel::calc::NumberToText;
+using taverel::calc::NumericText;
 using taverel::calc::ParseLeadingNumber;
 using taverel::calc::PartitionFields;
 using taverel::calc::ReadNumericText;
+using taverel::calc::WithoutGroupSeparators;
 
 void Check(bool ok, const char* what) {
     if (!ok) {
@@ -46,19 +48,19 @@ bool IsValidNumberText(const std::wstring& text, const NumberLocale& locale) {
 
 void CheckText(const std::wstring& text, const NumberLocale& locale) {
     const bool numeric = IsNumericText(text, locale);
-    const double leading = ParseLeadingNumber(text);
+    // The calculation's reading of the size.
+    const double leading = ParseLeadingNumber(WithoutGroupSeparators(text, locale));
     double read = 0;
-    Check(ReadNumericText(text, locale, read) == numeric, "ReadNumericText disagrees");
-    if (numeric) {
+    const NumericText kind = ReadNumericText(text, locale, read);
+    Check((kind != NumericText::NotNumeric) == numeric, "ReadNumericText disagrees");
+    if (kind == NumericText::Number) {
         Check(std::isfinite(read), "numeric text read as non-finite by the locale");
         Check(std::isfinite(leading), "numeric text parsed to a non-finite number");
-        // With "." as the decimal separator and no group separator in the
-        // text, the two readings are the same number.
+        // With "." as the decimal separator the two readings are the same number.
         const bool dot = locale.decimal_separator == L'.' || locale.decimal_separator == L'\0' ||
                          locale.decimal_separator == L'e';
-        if (dot && (locale.group_separator == L'\0' ||
-                    text.find(locale.group_separator) == std::wstring::npos))
-            Check(read == leading, "the locale and the leading-number readings differ");
+        if (dot)
+            Check(read == leading, "the locale and the calculation's readings differ");
     }
     PartitionFields fields;
     for (int flags = 0; flags < 4; ++flags) {
@@ -75,7 +77,8 @@ void CheckText(const std::wstring& text, const NumberLocale& locale) {
             Check(r.text.empty(), "text with a non-result outcome");
         }
         if (r.outcome == CalculationOutcome::ArithmeticFault)
-            Check(std::fabs(leading) > 1e299, "arithmetic fault for a moderate size");
+            Check(kind == NumericText::TooLarge || std::fabs(leading) > 1e299,
+                  "arithmetic fault for a moderate size");
     }
 }
 
@@ -86,7 +89,8 @@ void CheckNumber(double x, const NumberLocale& locale) {
         return;
     Check(IsValidNumberText(general, locale), "NumberToText wrote no number");
     double back = 0;
-    Check(ReadNumericText(general, locale, back), "NumberToText text unreadable");
+    Check(ReadNumericText(general, locale, back) == NumericText::Number,
+          "NumberToText text unreadable");
     Check(back == x || std::fabs(back - x) <= std::fabs(x) * 1e-14,
           "NumberToText text is not the number to 15 digits");
     Check(general.size() <= 24, "NumberToText text too long");
