@@ -255,6 +255,13 @@ LRESULT Form::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONUP:
             RouteMouseToLabel(message, wparam, lparam);
             return 0;
+        case WM_CHAR:
+            if (KeyPress) {
+                // The handler may close the form: nothing of it is used after.
+                KeyPress(static_cast<wchar_t>(wparam));
+                return 0;
+            }
+            break;
         case WM_DESTROY:
             // Destroyed without closing (DestroyWindow by someone else):
             // Unload still runs, once.

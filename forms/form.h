@@ -53,6 +53,9 @@ public:
     std::function<void()> Load;
     std::function<void()> Unload;  // the closing cannot be cancelled
     std::function<void(const MouseEventArgs&)> MouseMove;
+    // A character typed while the form itself has the focus (it has no
+    // control that takes it).
+    std::function<void(wchar_t)> KeyPress;
 
     // Keyboard order: controls that can take the focus now, by tab index.
     std::vector<Control*> TabOrder() const;

@@ -13,6 +13,14 @@ LRESULT TextBox::WindowProc(WNDPROC base, UINT message, WPARAM wparam, LPARAM lp
         case WM_LBUTTONDOWN:
             pressed_ = true;
             break;
+        case WM_CHAR:
+            // Ctrl+A arrives as character 1. The edit control of older
+            // systems (and of Wine) takes it for no command and beeps.
+            if (wparam == 1) {
+                SendMessageW(Window(), EM_SETSEL, 0, -1);
+                return 0;
+            }
+            break;
         case WM_LBUTTONUP: {
             // The edit control sets its caret and releases its capture first.
             const LRESULT result = Control::WindowProc(base, message, wparam, lparam);

@@ -1,5 +1,6 @@
 // A single-line text box with a sunken edge, its own font and text colour,
 // and no length limit. Click is a press and release of the left button in it.
+// Ctrl+A selects all of its text.
 #pragma once
 
 #include "forms/control_of_class.h"

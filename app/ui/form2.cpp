@@ -29,6 +29,7 @@ Form2::Form2(ProgramStarter& starter, forms::FormSet* set) : Form(set), starter_
     Label1.SetForeColor(kNoticeColour);
     Add(Label1);
 
+    KeyPress = [this](wchar_t key) { Form_KeyPress(key); };
     MouseMove = [this](const forms::MouseEventArgs&) { Form_MouseMove(); };
     Label2.MouseMove = [this](const forms::MouseEventArgs&) { Label2_MouseMove(); };
     Label2.Click = [this] { Label2_Click(); };
@@ -36,6 +37,12 @@ Form2::Form2(ProgramStarter& starter, forms::FormSet* set) : Form(set), starter_
 
 Form2::~Form2() {
     Close();
+}
+
+void Form2::Form_KeyPress(wchar_t key) {
+    // Esc closes the window as its close box does; it has nothing to cancel.
+    if (key == VK_ESCAPE)
+        Close();
 }
 
 void Form2::Form_MouseMove() {

@@ -81,7 +81,8 @@ TEST_F(Form1Test, EnterInTheSizeBoxCalculatesAndTheAlgorithmsAlternate) {
     EXPECT_EQ(form.Text2.Text(), L"4103");
 }
 
-void SendKey(WORD key, bool shift = false) {
+// A real key press (SendInput), with VK_SHIFT or VK_CONTROL held if given.
+void SendKey(WORD key, WORD modifier = 0) {
     std::vector<INPUT> inputs;
     auto push = [&](WORD vk, DWORD flags) {
         INPUT input{};
@@ -90,12 +91,12 @@ void SendKey(WORD key, bool shift = false) {
         input.ki.dwFlags = flags;
         inputs.push_back(input);
     };
-    if (shift)
-        push(VK_SHIFT, 0);
+    if (modifier)
+        push(modifier, 0);
     push(key, 0);
     push(key, KEYEVENTF_KEYUP);
-    if (shift)
-        push(VK_SHIFT, KEYEVENTF_KEYUP);
+    if (modifier)
+        push(modifier, KEYEVENTF_KEYUP);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -109,11 +110,20 @@ TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
     SendKey(VK_RETURN);
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4103"; }));
     EXPECT_EQ(form.Text1.Text(), L"4");
-    SendKey(VK_TAB, true);
+    // Ctrl+A selects all, so what is typed next replaces it.
+    SendKey('9');
+    SendKey('A', VK_CONTROL);
+    SendKey('1');
+    SendKey('0');
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text1.Text() == L"10"; }))
+        << "size box holds " << form.Text1.Text().size() << " characters";
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"10245"; }));
+    SendKey(VK_TAB, VK_SHIFT);
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Option2.Window(); }));
     // The arrow key picks the other algorithm, which recalculates at once.
     SendKey(VK_UP);
-    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4102"; }));
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"10258"; }));
     EXPECT_TRUE(form.Option1.Value());
 }
 
@@ -173,6 +183,42 @@ TEST_F(Form1Test, AFigureThatShowsTheWholeSizeGetsNoBalloon) {
     form.Text1.SetText(L"2.3");
     SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
     EXPECT_FALSE(form.Balloon.Visible());
+}
+
+TEST_F(Form1Test, RealEnterClicksTheFocusedButtonAndEscClosesOnlyTheExplanationWindow) {
+    ASSERT_EQ(GetForegroundWindow(), form.Window());
+    ASSERT_EQ(GetFocus(), form.Command2.Window());
+    form.Text1.SetText(L"4");
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4103"; }));
+    form.Text2.SetText(L"");
+    SendKey(VK_SPACE);  // as before
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"4103"; }));
+
+    SendKey(VK_TAB, VK_SHIFT);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Command1.Window(); }));
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] {
+        return form.ExplanationWindow() &&
+               GetForegroundWindow() == form.ExplanationWindow()->Window();
+    }));
+    const HWND explanation = form.ExplanationWindow()->Window();
+    SendKey(VK_ESCAPE);
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return !IsWindow(explanation); }));
+    ASSERT_TRUE(
+        taverel::testing::PumpUntil([&] { return GetForegroundWindow() == form.Window(); }));
+
+    // Esc in the main window, on a button or in a text box, changes nothing.
+    MessageBoxWatch boxes;
+    SendKey(VK_ESCAPE);
+    form.Text1.SetFocus();
+    SendKey(VK_ESCAPE);
+    taverel::testing::PumpMessages();
+    EXPECT_TRUE(form.IsOpen());
+    EXPECT_TRUE(IsWindowVisible(form.Window()));
+    EXPECT_EQ(form.Text1.Text(), L"4");
+    EXPECT_EQ(form.Text2.Text(), L"4103");
+    EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(Form1Test, SwitchingAlgorithmsWithAnEmptySizeBoxDoesNothing) {
