@@ -3,6 +3,8 @@
 // the colours of its texts.
 #include "app/calc/number_locale.h"
 #include "app/ui/form1.h"
+#include "skin/draw/colours.h"
+#include "skin/draw/glyph_sheets.h"
 #include "tests/app/message_box_watch.h"
 #include "tests/app/recording_starter.h"
 #include "tests/support/gdi_headroom.h"
@@ -100,6 +102,58 @@ void SendKey(WORD key, WORD modifier = 0) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// What a window shows, read back through its window DC (frame included).
+struct WindowShot {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+
+    explicit WindowShot(HWND window) {
+        RECT box{};
+        GetWindowRect(window, &box);
+        width = box.right - box.left;
+        height = box.bottom - box.top;
+        const HDC dc = GetWindowDC(window);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window, dc);
+    }
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+int CountDifferences(const WindowShot& a, const WindowShot& b) {
+    int count = 0;
+    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+        count += a.pixels[i] != b.pixels[i] ? 1 : 0;
+    return count;
+}
+
+// Pixels of an option button's 13 x 13 circle that are not the skin's: the
+// normal circle of the glyph sheet, its key colour left out, and the dot at
+// (4, 4) inside it when the button is checked.
+int CircleMisses(const WindowShot& shot, bool checked) {
+    using skin::GlyphSheet;
+    using skin::GlyphSheetPixel;
+    const int top = (shot.height - 13) / 2;  // even height differences here
+    int misses = 0;
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 0; x < 13; ++x) {
+            COLORREF expected = GlyphSheetPixel(GlyphSheet::OptionCircle, x, y);
+            const bool in_dot = x >= 4 && x < 9 && y >= 4 && y < 9;
+            if (checked && in_dot) {
+                const COLORREF dot = GlyphSheetPixel(GlyphSheet::CheckGlyph, x - 2, y + 14);
+                if (dot != skin::TransparentKey)
+                    expected = dot;
+            }
+            if (expected != skin::TransparentKey && shot.At(x, top + y) != expected)
+                ++misses;
+        }
+    }
+    return misses;
+}
+
 TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
     ASSERT_EQ(GetForegroundWindow(), form.Window());
     SendKey(VK_TAB);
@@ -121,10 +175,29 @@ TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"10245"; }));
     SendKey(VK_TAB, VK_SHIFT);
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Option2.Window(); }));
-    // The arrow key picks the other algorithm, which recalculates at once.
+    // The arrow key picks the other algorithm, which recalculates at once,
+    // and both option buttons show the skin's circles straight away: no
+    // frame of the platform's own look, the focus rectangle in place, the
+    // same picture a full repaint gives.
+    ASSERT_EQ(GetSystemMetrics(SM_CXMENUCHECK), 13);
+    ASSERT_EQ(GetSystemMetrics(SM_CYMENUCHECK), 13);
     SendKey(VK_UP);
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"10258"; }));
     EXPECT_TRUE(form.Option1.Value());
+    ASSERT_EQ(GetFocus(), form.Option1.Window());
+    const WindowShot old_after_key(form.Option1.Window());
+    const WindowShot new_after_key(form.Option2.Window());
+    EXPECT_EQ(CircleMisses(old_after_key, true), 0);
+    EXPECT_EQ(CircleMisses(new_after_key, false), 0);
+    RedrawWindow(form.Frame1.Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(CountDifferences(old_after_key, WindowShot(form.Option1.Window())), 0);
+    EXPECT_EQ(CountDifferences(new_after_key, WindowShot(form.Option2.Window())), 0);
+    // The focus rectangle was there: it goes when the focus moves on.
+    SendKey(VK_TAB);
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Text1.Window(); }));
+    taverel::testing::PumpMessages();
+    EXPECT_GT(CountDifferences(old_after_key, WindowShot(form.Option1.Window())), 10);
 }
 
 // The text of one tool of the tooltip: 1 is the balloon placed by hand, a
