@@ -39,6 +39,8 @@ struct KindEntryPoints {
     // WM_PAINT and WM_NCPAINT whole.
     Handler paint = ForwardOnly;
     Handler nc_paint = PaintClientEdgeFrame;
+    // BM_SETCHECK whole.
+    Handler set_check = ForwardOnly;
 
     // Run after the message has been forwarded, while the window is still skinned.
     void (*sized)(HWND window) = no_work::Window;

@@ -128,6 +128,25 @@ struct Toggle {
         Paint(window, VisualState::Normal, true);
         return result;
     }
+    // A new check state, whatever set it (a click, an arrow key, a program),
+    // makes the control draw itself in the platform's look there and then,
+    // outside WM_PAINT, and without its focus rectangle. It is kept from
+    // drawing while the state changes; then the whole control is repainted
+    // at once the usual way: its caption and focus rectangle, then the glyph.
+    static LRESULT SetCheck(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
+                            LPARAM lparam) {
+        const bool changes = IsWindowVisible(window) && SendMessageW(window, BM_GETCHECK, 0, 0) !=
+                                                            static_cast<LRESULT>(wparam);
+        if (!changes)
+            return platform::ForwardMessage(previous, window, message, wparam, lparam);
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+        const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
+        if (IsWindow(window)) {
+            SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        return result;
+    }
     static void MouseMove(HWND window, WPARAM buttons, LPARAM, bool) {
         Paint(window, HeldState(buttons), true);
     }
@@ -154,6 +173,7 @@ struct Toggle {
         k.take_over = TakeOverTracked;
         k.give_back = GiveBackTracked;
         k.paint = PaintMessage;
+        k.set_check = SetCheck;
         k.follows_pointer = true;
         k.mouse_move = MouseMove;
         k.mouse_leave = MouseLeave;

@@ -1,6 +1,7 @@
 // The painters and tracking of these kinds inside the whole engine: the
-// drop-down list skinned when it first asks for its colours, and the refresh
-// of every toggle after a release anywhere in the tree.
+// drop-down list skinned when it first asks for its colours, the refresh
+// of every toggle after a release anywhere in the tree, and a toggle's new
+// check state shown in the skin's look at once.
 #include "skin/attach.h"
 #include "skin/control_kind.h"
 #include "skin/draw/colours.h"
@@ -154,6 +155,41 @@ TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
     SetFocus(option);  // the option gains it, the check box loses it
     EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
     EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+}
+
+TEST_F(EngineKindsTest, ACheckStateSetByAProgramShowsTheSkinsLookAtOnce) {
+    HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
+    HWND option = Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 10, 80, 120, 17);
+    ASSERT_EQ(skin::AttachSkin(form_), 1);
+    PumpMessages();
+    const int cx = GetSystemMetrics(SM_CXMENUCHECK);
+    const int cy = GetSystemMetrics(SM_CYMENUCHECK);
+    ASSERT_TRUE(cx == 13 && cy == 13);
+    const int top = 2;
+    for (const WPARAM check : {BST_CHECKED, BST_UNCHECKED, BST_CHECKED}) {
+        SendMessageW(box, BM_SETCHECK, check, 0);
+        SendMessageW(option, BM_SETCHECK, check, 0);
+        // Nothing pumped: what shows is what the state change itself drew.
+        EXPECT_EQ(WindowPixel(box, 0, top), skin::BorderColour) << check;
+        int mark_pixels = 0;
+        for (int y = 1; y < cy - 1; ++y) {
+            for (int x = 1; x < cx - 1; ++x) {
+                const bool in_mark = check == BST_CHECKED && x >= 2 && x < 11 && y >= 2 && y < 10;
+                const COLORREF mark =
+                    in_mark ? SheetPixel(skin::GlyphSheet::CheckGlyph, x - 2, y - 2) : Marker;
+                const bool marked = in_mark && mark != skin::TransparentKey;
+                mark_pixels += marked ? 1 : 0;
+                ASSERT_EQ(WindowPixel(box, x, top + y), marked ? mark : skin::White)
+                    << check << " " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(mark_pixels > 0, check == BST_CHECKED);
+        EXPECT_EQ(WindowPixel(option, 6, top), SheetPixel(skin::GlyphSheet::OptionCircle, 6, 0));
+        EXPECT_EQ(WindowPixel(option, 6, top + 6),
+                  check == BST_CHECKED ? SheetPixel(skin::GlyphSheet::CheckGlyph, 4, 20)
+                                       : SheetPixel(skin::GlyphSheet::OptionCircle, 6, 6))
+            << check;
+    }
 }
 
 TEST_F(EngineKindsTest, MouseMessagesReachTheCheckBoxBranch) {
