@@ -23,6 +23,10 @@ CalculationResult Fault() {
 
 }  // namespace
 
+double ReadPartitionSize(const std::wstring& input, const NumberLocale& locale) {
+    return ParseLeadingNumber(WithoutGroupSeparators(input, locale));
+}
+
 CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_selected,
                                          bool new_selected, PartitionFields& fields,
                                          const NumberLocale& locale) {
@@ -37,13 +41,9 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
         case NumericText::Number:
             break;
     }
-    // The number as validation saw it: "1,000" is a thousand, not the 1
-    // before the comma.
-    const std::wstring size_text = WithoutGroupSeparators(input, locale);
-
     CalculationResult result;
     if (old_selected) {
-        const double g = ParseLeadingNumber(size_text);
+        const double g = ReadPartitionSize(input, locale);
         const double less_one = g - kOne;
         const double doubled = less_one + less_one;
         const double mb = doubled + g * kKilo;
@@ -53,7 +53,7 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
     }
     if (new_selected) {
         // The text is read again, as the handler does for each algorithm.
-        const double g = ParseLeadingNumber(size_text);
+        const double g = ReadPartitionSize(input, locale);
         fields.CylinderBytes = kCylinderBytes;              // bytes in one 255 x 63 x 512 cylinder
         fields.RequestedBytes = g * kKilo * kKilo * kKilo;  // the size asked for, in bytes
         if (!std::isfinite(fields.RequestedBytes))

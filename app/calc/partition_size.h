@@ -33,6 +33,12 @@ struct CalculationResult {
     std::wstring text;  // the result text when outcome is Result
 };
 
+// The size G that the calculation reads from text that validation accepted:
+// the leading number of the text with its group separators taken out, so
+// that "1,000" is a thousand, as validation saw it, and not the 1 before the
+// comma.
+double ReadPartitionSize(const std::wstring& input, const NumberLocale& locale);
+
 // Runs the check and then the old and/or new algorithm, in that order, as the
 // main window's "开始计算" does; the result text is that of the last one run.
 CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_selected,

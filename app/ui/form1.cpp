@@ -21,7 +21,8 @@ const forms::FontSpec kLabelFont{L"宋体", 21.75, false, false, false, GB2312_C
 void NoteWhatWindowsShows(SizeBalloon& balloon, const std::wstring& size,
                           const std::wstring& figure) {
     const std::optional<calc::ShownSize> shown =
-        calc::CheckShownSize(calc::ParseLeadingNumber(size), figure, calc::Fat32Layout::Win7);
+        calc::CheckShownSize(calc::ReadPartitionSize(size, calc::CurrentNumberLocale()), figure,
+                             calc::Fat32Layout::Win7);
     if (shown && !shown->fat32_shows_g)
         balloon.Show(calc::ShownSizeTitle(*shown), calc::ShownSizeNote(*shown));
     else

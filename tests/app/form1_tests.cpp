@@ -352,11 +352,20 @@ TEST_F(Form1Test, GroupedDigitsAreReadAsTheWholeNumberWhereTheLocaleGroupsThem) 
     const taverel::calc::NumberLocale locale = taverel::calc::CurrentNumberLocale();
     if (locale.group_separator != L',' || locale.decimal_separator != L'.')
         GTEST_SKIP() << "the prefix's locale does not group with the comma";
-    form.Text1.SetText(L"1,000");
-    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.Text2.Text(), L"1024003");
-    SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.Text2.Text(), L"1025998");
+    std::wstring notes[2][2];  // [grouped][old]: the balloon's note for each
+    for (int grouped = 0; grouped < 2; ++grouped) {
+        form.Text1.SetText(grouped ? L"1,000" : L"1000");
+        SendMessageW(form.Option2.Window(), BM_CLICK, 0, 0);
+        SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+        EXPECT_EQ(form.Text2.Text(), L"1024003");
+        notes[grouped][0] = form.Balloon.Text();
+        SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
+        EXPECT_EQ(form.Text2.Text(), L"1025998");
+        notes[grouped][1] = form.Balloon.Text();
+    }
+    // The note on the result checks the same thousand GB.
+    EXPECT_EQ(notes[1][0], notes[0][0]);
+    EXPECT_EQ(notes[1][1], notes[0][1]);
 }
 
 TEST_F(Form1Test, AClickIntoTheSizeBoxEmptiesIt) {
