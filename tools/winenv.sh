@@ -12,10 +12,18 @@ winenv_export() {  # winenv_export PREFIX
   export WINESERVER="$WINE_SERVER"
 }
 
+# The prefix for a screen of DPI dots per inch: the base prefix itself at
+# Wine's default 96, a sibling of its own otherwise (the setting is read when
+# a prefix starts, so each DPI needs its own prefix).
+winenv_dpi_prefix() {  # winenv_dpi_prefix BASE DPI
+  if [ "$2" = 96 ]; then echo "$1"; else echo "$1-dpi$2"; fi
+}
+
 # Creates the prefix once (wineboot takes about 10 s) and writes the settings
-# our screenshots and colour tests depend on. Safe to call from parallel tests.
-winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX
-  local prefix="$1"
+# our screenshots and colour tests depend on; with DPI, also the screen's
+# dots per inch. Safe to call from parallel tests.
+winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX [DPI]
+  local prefix="$1" dpi="${2:-}"
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
@@ -34,6 +42,10 @@ winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX
       local sub='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
       LANG=C.UTF-8 "$WINE_LOADER" reg add "$sub" /v '宋体' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
       "$WINE_LOADER" reg add "$sub" /v SimSun /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+      if [ -n "$dpi" ]; then
+        "$WINE_LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" \
+          /f >/dev/null 2>&1
+      fi
       "$WINE_SERVER" -w
       touch "$prefix/.taverel-ready"
     fi
