@@ -1,18 +1,15 @@
 #include "forms/units.h"
 
-#include "platform/handles.h"
+#include "platform/dpi.h"
 
 #include <cmath>
 
 namespace taverel::forms {
 
 Dpi ScreenDpi() {
-    Dpi dpi;
-    if (const auto screen = platform::WindowDc::Client(nullptr)) {
-        dpi.x = GetDeviceCaps(screen.get(), LOGPIXELSX);
-        dpi.y = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
-    return dpi;
+    // The one DPI the skin and the pictures use too; pixels are square.
+    const int dpi = platform::SystemDpi();
+    return Dpi{dpi, dpi};
 }
 
 int TwipsToPixels(int twips, int dpi) {
