@@ -1,5 +1,8 @@
 #include "app/ui/explanation_picture.h"
 
+#include "forms/units.h"
+#include "platform/dpi.h"
+
 #include <cwchar>
 
 namespace taverel::app {
@@ -8,7 +11,14 @@ namespace {
 
 constexpr COLORREF kText = 0x00000000;
 constexpr COLORREF kEdge = 0x00404040;
+
+// The drawing is designed at 96 DPI; these are its 96-DPI measures.
 constexpr int kTextLeft = 14;
+constexpr int kRuleLeft = 12;
+constexpr int kFirstRuleY = 120;
+constexpr int kSecondRuleY = 178;
+constexpr int kTextHeight = 12;  // 9 pt
+constexpr int kHeadingHeight = 15;
 
 struct Line {
     const wchar_t* text;
@@ -29,8 +39,7 @@ constexpr Line kLines[] = {
     {L"MB=(GB-1)*2+GB*1024", 148, false},
 };
 
-// The picture is a fixed bitmap: its fonts are in pixels, 9 pt at 96 DPI
-// for the text and a little larger for the two headings.
+// Font sizes are in pixels, scaled with the rest of the drawing.
 platform::Font PictureFont(int pixel_height) {
     LOGFONTW font{};
     font.lfHeight = -pixel_height;
@@ -48,11 +57,27 @@ void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
 
 }  // namespace
 
-platform::Bitmap DrawExplanationPicture() {
+ExplanationPictureLayout ExplanationPictureLayoutAt(int dpi) {
+    ExplanationPictureLayout layout;
+    // Sized from the window's client area, so the two always agree.
+    layout.width = forms::TwipsToPixels(kExplanationClientWidthTwips, dpi) + 1;
+    layout.height = forms::TwipsToPixels(kExplanationClientHeightTwips, dpi);
+    layout.rule_left = platform::ScaleToDpi(kRuleLeft, dpi);
+    layout.first_rule_y = platform::ScaleToDpi(kFirstRuleY, dpi);
+    layout.second_rule_y = platform::ScaleToDpi(kSecondRuleY, dpi);
+    const int line_width = platform::ScaleToDpi(1, dpi);
+    layout.line_width = line_width > 1 ? line_width : 1;
+    return layout;
+}
+
+platform::Bitmap DrawExplanationPicture(int dpi) {
+    const ExplanationPictureLayout layout = ExplanationPictureLayoutAt(dpi);
+    const int width = layout.width;
+    const int height = layout.height;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kExplanationPictureWidth;
-    info.bmiHeader.biHeight = -kExplanationPictureHeight;  // top-down
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
@@ -63,25 +88,26 @@ platform::Bitmap DrawExplanationPicture() {
 
     platform::MemoryDc dc(CreateCompatibleDC(nullptr));
     platform::SelectedObject selected(dc.get(), picture.get());
-    const int width = kExplanationPictureWidth;
-    const int height = kExplanationPictureHeight;
     Fill(dc.get(), 0, 0, width, height, kExplanationBackground);
 
-    const platform::Font text_font = PictureFont(12);
-    const platform::Font heading_font = PictureFont(15);
+    const platform::Font text_font = PictureFont(platform::ScaleToDpi(kTextHeight, dpi));
+    const platform::Font heading_font = PictureFont(platform::ScaleToDpi(kHeadingHeight, dpi));
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), kText);
+    const int text_left = platform::ScaleToDpi(kTextLeft, dpi);
     for (const Line& line : kLines) {
         platform::SelectedObject font(dc.get(),
                                       line.heading ? heading_font.get() : text_font.get());
-        TextOutW(dc.get(), kTextLeft, line.top, line.text, static_cast<int>(wcslen(line.text)));
+        TextOutW(dc.get(), text_left, platform::ScaleToDpi(line.top, dpi), line.text,
+                 static_cast<int>(wcslen(line.text)));
     }
 
-    Fill(dc.get(), kExplanationRuleLeft, kExplanationFirstRuleY, width, kExplanationFirstRuleY + 1,
-         kText);
-    Fill(dc.get(), kExplanationRuleLeft, kExplanationSecondRuleY, width,
-         kExplanationSecondRuleY + 1, kText);
-    Fill(dc.get(), 0, height - 1, width, height, kEdge);
+    const int line = layout.line_width;
+    for (int rule_y : {layout.first_rule_y, layout.second_rule_y})
+        Fill(dc.get(), layout.rule_left, rule_y, width, rule_y + line, kText);
+    Fill(dc.get(), 0, height - line, width, height, kEdge);
+    // Only the last column, which the client area never shows: a wider
+    // line would put an edge at the window's right that 96 DPI does not have.
     Fill(dc.get(), width - 1, 0, width, height, kEdge);
     GdiFlush();
     return picture;

@@ -12,9 +12,8 @@ constexpr COLORREF kNoticeColour = 0x00008000;
 
 Form2::Form2(ProgramStarter& starter, forms::FormSet* set) : Form(set), starter_(starter) {
     SetCaption(L"原理说明");
-    SetClientSize(5310, 3480);
+    SetClientSize(kExplanationClientWidthTwips, kExplanationClientHeightTwips);
     SetIconResource(IDI_TAVEREL);
-    SetPicture(DrawExplanationPicture());
 
     Label2.SetText(kForumAddress);
     Label2.SetBounds({2640, 3000, 2070, 180});
@@ -29,6 +28,7 @@ Form2::Form2(ProgramStarter& starter, forms::FormSet* set) : Form(set), starter_
     Label1.SetForeColor(kNoticeColour);
     Add(Label1);
 
+    Load = [this] { Form_Load(); };
     KeyPress = [this](wchar_t key) { Form_KeyPress(key); };
     MouseMove = [this](const forms::MouseEventArgs&) { Form_MouseMove(); };
     Label2.MouseMove = [this](const forms::MouseEventArgs&) { Label2_MouseMove(); };
@@ -37,6 +37,11 @@ Form2::Form2(ProgramStarter& starter, forms::FormSet* set) : Form(set), starter_
 
 Form2::~Form2() {
     Close();
+}
+
+void Form2::Form_Load() {
+    // Drawn for the DPI the window has just been created at.
+    SetPicture(DrawExplanationPicture(DpiSetting().y));
 }
 
 void Form2::Form_KeyPress(wchar_t key) {

@@ -20,6 +20,7 @@ public:
     forms::Label Label2;  // the forum address
     forms::Label Label1;  // the notice
 
+    void Form_Load();
     void Form_KeyPress(wchar_t key);
     void Form_MouseMove();
     void Label2_MouseMove();

@@ -4,6 +4,7 @@
 #include "app/ui/form1.h"
 #include "app/ui/form2.h"
 #include "forms/form_set.h"
+#include "forms/units.h"
 #include "tests/app/recording_starter.h"
 #include "tests/support/message_pump.h"
 
@@ -164,40 +165,66 @@ TEST_F(Form2Test, LabelsShowGreenAndBlueOverThePicture) {
     EXPECT_LT(CountPixels(form.Window(), underline_rows, 0x00FF0000), underlined / 2);
 }
 
-TEST(ExplanationPictureTest, RulesEdgesAndBackground) {
-    platform::Bitmap picture = DrawExplanationPicture();
-    ASSERT_TRUE(picture);
-    BITMAP info{};
-    GetObjectW(picture.get(), sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, 355);
-    EXPECT_EQ(info.bmHeight, 232);
-    EXPECT_EQ(info.bmBitsPixel, 24);
-    platform::MemoryDc dc(CreateCompatibleDC(nullptr));
-    platform::SelectedObject selected(dc.get(), picture.get());
-    for (int y : {kExplanationFirstRuleY, kExplanationSecondRuleY}) {
-        EXPECT_EQ(GetPixel(dc.get(), 11, y), kExplanationBackground) << y;
-        for (int x = 12; x < 354; ++x)
-            ASSERT_EQ(GetPixel(dc.get(), x, y), 0u) << x << "," << y;
-        EXPECT_EQ(GetPixel(dc.get(), 200, y - 1), kExplanationBackground) << y;
-        EXPECT_EQ(GetPixel(dc.get(), 200, y + 1), kExplanationBackground) << y;
-    }
-    for (int x = 0; x < 355; x += 7)
-        EXPECT_LT(GetRValue(GetPixel(dc.get(), x, 231)), 0x80) << x;
-    for (int y = 0; y < 232; y += 7)
-        EXPECT_LT(GetRValue(GetPixel(dc.get(), 354, y)), 0x80) << y;
-    // The strip of the labels is plain background.
-    EXPECT_EQ(GetPixel(dc.get(), 20, 205), kExplanationBackground);
-    // There is text in each band: above the first rule and between the rules.
-    int dark_above = 0, dark_between = 0;
-    for (int y = 0; y < 178; ++y) {
-        for (int x = 12; x < 350; ++x) {
-            if (y == 120 || GetRValue(GetPixel(dc.get(), x, y)) > 0x60)
-                continue;
-            (y < 120 ? dark_above : dark_between)++;
+// Drawn at each DPI the program is tested at; the picture needs no window, so
+// every DPI is checked here under the one 96-DPI prefix.
+TEST(ExplanationPictureTest, RulesEdgesAndBackgroundScaleTogetherWithTheDpi) {
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        const ExplanationPictureLayout at = ExplanationPictureLayoutAt(dpi);
+        if (dpi == 96) {
+            EXPECT_EQ(at.width, 355);
+            EXPECT_EQ(at.height, 232);
+            EXPECT_EQ(at.first_rule_y, 120);
+            EXPECT_EQ(at.second_rule_y, 178);
+            EXPECT_EQ(at.line_width, 1);
         }
+        EXPECT_EQ(at.width, forms::TwipsToPixels(kExplanationClientWidthTwips, dpi) + 1);
+        EXPECT_EQ(at.line_width, dpi < 144 ? 1 : 2);
+        platform::Bitmap picture = DrawExplanationPicture(dpi);
+        ASSERT_TRUE(picture);
+        BITMAP info{};
+        GetObjectW(picture.get(), sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, at.width);
+        EXPECT_EQ(info.bmHeight, at.height);
+        EXPECT_EQ(info.bmBitsPixel, 24);
+        platform::MemoryDc dc(CreateCompatibleDC(nullptr));
+        platform::SelectedObject selected(dc.get(), picture.get());
+        const int w = at.width, h = at.height, line = at.line_width;
+        for (int y : {at.first_rule_y, at.second_rule_y}) {
+            EXPECT_EQ(GetPixel(dc.get(), at.rule_left - 1, y), kExplanationBackground) << y;
+            for (int x = at.rule_left; x < w - 1; ++x) {
+                for (int row = y; row < y + line; ++row)
+                    ASSERT_EQ(GetPixel(dc.get(), x, row), 0u) << x << "," << row;
+            }
+            EXPECT_EQ(GetPixel(dc.get(), w * 9 / 16, y - 1), kExplanationBackground) << y;
+            EXPECT_EQ(GetPixel(dc.get(), w * 9 / 16, y + line), kExplanationBackground) << y;
+        }
+        for (int x = 0; x < w; x += 7) {
+            for (int row = h - line; row < h; ++row)
+                EXPECT_LT(GetRValue(GetPixel(dc.get(), x, row)), 0x80) << x << "," << row;
+        }
+        for (int y = 0; y < h; y += 7)
+            EXPECT_LT(GetRValue(GetPixel(dc.get(), w - 1, y)), 0x80) << y;
+        // Only the hidden last column is dark: the window shows no right edge.
+        EXPECT_EQ(GetPixel(dc.get(), w - 2, h / 2), kExplanationBackground);
+        // The strip of the labels is plain background.
+        for (int y = at.strip_top(); y < at.strip_bottom(); ++y) {
+            for (int x = 0; x < w - 1; ++x)
+                ASSERT_EQ(GetPixel(dc.get(), x, y), kExplanationBackground) << x << "," << y;
+        }
+        // There is text in each band, growing with the area of the letters.
+        int dark_above = 0, dark_between = 0;
+        for (int y = 0; y < at.second_rule_y; ++y) {
+            for (int x = at.rule_left; x < w - 5; ++x) {
+                const bool rule = y >= at.first_rule_y && y < at.first_rule_y + line;
+                if (rule || GetRValue(GetPixel(dc.get(), x, y)) > 0x60)
+                    continue;
+                (y < at.first_rule_y ? dark_above : dark_between)++;
+            }
+        }
+        EXPECT_GT(dark_above, 500 * dpi / 96 * dpi / 96);
+        EXPECT_GT(dark_between, 100 * dpi / 96 * dpi / 96);
     }
-    EXPECT_GT(dark_above, 500);
-    EXPECT_GT(dark_between, 100);
 }
 
 }  // namespace
