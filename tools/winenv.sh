@@ -53,14 +53,18 @@ winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX [DPI]
 }
 
 # Starts a private Xvfb (24 bits: the default 8 bits breaks every colour test)
-# unless DISPLAY is already set; sets DISPLAY and XVFB_PID.
-winenv_start_xvfb() {
+# unless DISPLAY is already set; sets DISPLAY and XVFB_PID. With DPI above 96
+# the screen grows in proportion, as a high-DPI screen has more pixels.
+winenv_start_xvfb() {  # winenv_start_xvfb [DPI]
+  local dpi="${1:-96}"
   XVFB_PID=
   if [ -n "${DISPLAY:-}" ]; then return 0; fi
   local fifo
   fifo=$(mktemp -u /tmp/taverel-xvfb.XXXXXX)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  local width=$((1280 * dpi / 96)) height=$((1024 * dpi / 96))
+  [ "$dpi" -gt 96 ] || { width=1280; height=1024; }
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local num
   read -r num <"$fifo"

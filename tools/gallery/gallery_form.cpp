@@ -3,13 +3,21 @@
 #include "skin/attach.h"
 #include "tools/gallery/grid_stand_in.h"
 
+#include <utility>
+
 namespace taverel::gallery {
 
 namespace {
 
-// The layout is written in pixels at 96 DPI; the forms layer takes twips.
+// The layout is written in pixels at 96 DPI; the forms layer takes twips and
+// turns them into pixels at the window's DPI. What the forms layer does not
+// place (the grids, the header's item widths) is scaled by Pixels below.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kColumnWidth = 390;
+
+// The header's items and their widths at 96 DPI.
+constexpr std::pair<const wchar_t*, int> kHeaderItems[] = {
+    {L"Name", 110}, {L"Size", 70}, {L"", 40}, {L"A caption too long for its item", 90}};
 
 forms::TwipsRect Box(int x, int y, int width, int height) {
     return {x * kTwipsPerPixel, y * kTwipsPerPixel, width * kTwipsPerPixel,
@@ -72,10 +80,6 @@ void GalleryForm::Lay(GalleryColumn& c, int left, const wchar_t* heading) {
     Place(*this, c.text, left + 120, 236, 230, 24, L"Text box, flat client edge");
 
     Place(*this, c.header, left, 272, 360, 22);
-    c.header.AddItem(L"Name", 110);
-    c.header.AddItem(L"Size", 70);
-    c.header.AddItem(L"", 40);
-    c.header.AddItem(L"A caption too long for its item", 90);
 
     Place(*this, c.progress, left, 306, 240, 18);
     c.progress.SetValue(40);
@@ -100,9 +104,35 @@ void GalleryForm::Lay(GalleryColumn& c, int left, const wchar_t* heading) {
     }
 }
 
-void GalleryForm::CreateGrids(GalleryColumn& column, int left) {
-    column.bordered_grid = CreateGrid(Window(), left, 504, 170, 84, true);
-    column.bare_grid = CreateGrid(Window(), left + 185, 504, 170, 84, false);
+int GalleryForm::Pixels(int pixels_at_96) const {
+    return forms::TwipsToPixels(pixels_at_96 * kTwipsPerPixel, DpiSetting().x);
+}
+
+void GalleryForm::LayWindowParts(GalleryColumn& column, int left) {
+    column.bordered_grid =
+        CreateGrid(Window(), Pixels(left), Pixels(504), Pixels(170), Pixels(84), true);
+    column.bare_grid =
+        CreateGrid(Window(), Pixels(left + 185), Pixels(504), Pixels(170), Pixels(84), false);
+    for (const auto& [caption, width] : kHeaderItems)
+        column.header.AddItem(caption, Pixels(width));
+    FitToList(column.simple_combo.Window());
+}
+
+void GalleryForm::FitToList(HWND simple_combo) {
+    // The list keeps a whole number of items and the combo box paints
+    // nothing below it: take off what the list leaves empty at this DPI.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(simple_combo, &info) || !info.hwndList)
+        return;
+    RECT combo{}, list{};
+    GetWindowRect(simple_combo, &combo);
+    GetWindowRect(info.hwndList, &list);
+    const int empty = combo.bottom - list.bottom;
+    if (empty > 0) {
+        SetWindowPos(simple_combo, nullptr, 0, 0, combo.right - combo.left,
+                     combo.bottom - combo.top - empty, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void GalleryForm::DisableColumn(GalleryColumn& c) {
@@ -132,8 +162,8 @@ void GalleryForm::DisableColumn(GalleryColumn& c) {
 }
 
 void GalleryForm::Form_Load() {
-    CreateGrids(enabled_, 12);
-    CreateGrids(disabled_, 12 + kColumnWidth);
+    LayWindowParts(enabled_, 12);
+    LayWindowParts(disabled_, 12 + kColumnWidth);
     DisableColumn(disabled_);
     if (skinned_)
         skin::AttachSkin(Window());

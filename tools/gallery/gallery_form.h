@@ -53,7 +53,12 @@ private:
     void Lay(GalleryColumn& column, int left, const wchar_t* heading);
     void Form_Load();
     void Form_Unload();
-    void CreateGrids(GalleryColumn& column, int left);
+    // A length of the 96-DPI layout at the window's DPI.
+    int Pixels(int pixels_at_96) const;
+    // The parts placed in pixels once the window exists: grids, header
+    // items, the simple combo's height.
+    void LayWindowParts(GalleryColumn& column, int left);
+    static void FitToList(HWND simple_combo);
     static void DisableColumn(GalleryColumn& column);
 
     GalleryColumn enabled_;

@@ -1,31 +1,36 @@
 #include "tools/gallery/grid_stand_in.h"
 
 #include "forms/window_class.h"
+#include "platform/dpi.h"
 #include "platform/handles.h"
 
 namespace taverel::gallery {
 
 namespace {
 
+// At 96 DPI.
 constexpr int kCellWidth = 48;
 constexpr int kCellHeight = 18;
 
 void PaintGrid(HWND window) {
+    const int dpi = platform::WindowDpi(window);
+    const int cell_width = platform::ScaleToDpi(kCellWidth, dpi);
+    const int cell_height = platform::ScaleToDpi(kCellHeight, dpi);
     platform::PaintDc paint(window);
     RECT client{};
     GetClientRect(window, &client);
     platform::Brush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     platform::Brush rule(CreateSolidBrush(0x00C0C0C0));
     // The first row and column are headings.
-    const RECT heading_row{0, 0, client.right, kCellHeight};
-    const RECT heading_column{0, 0, kCellWidth / 2, client.bottom};
+    const RECT heading_row{0, 0, client.right, cell_height};
+    const RECT heading_column{0, 0, cell_width / 2, client.bottom};
     FillRect(paint.get(), &heading_row, face.get());
     FillRect(paint.get(), &heading_column, face.get());
-    for (int x = kCellWidth / 2; x < client.right; x += kCellWidth) {
+    for (int x = cell_width / 2; x < client.right; x += cell_width) {
         const RECT line{x, 0, x + 1, client.bottom};
         FillRect(paint.get(), &line, rule.get());
     }
-    for (int y = kCellHeight; y < client.bottom; y += kCellHeight) {
+    for (int y = cell_height; y < client.bottom; y += cell_height) {
         const RECT line{0, y, client.right, y + 1};
         FillRect(paint.get(), &line, rule.get());
     }
