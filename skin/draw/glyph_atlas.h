@@ -17,7 +17,24 @@ struct GlyphRegion {
     GlyphSheet sheet = GlyphSheet::ButtonFace;
     Box box;
     Margins keep;
+    // The whole factor the art is cut at (see Scaled); the names below are 1.
+    int scale = 1;
 };
+
+// The region as the art drawn at a whole factor: box and kept margins
+// multiplied, cut from the sheet enlarged by the same factor. The one place
+// that scales the art for a high-DPI screen; painters wrap the names below
+// in it with the factor of their window (GlyphScaleOf).
+constexpr GlyphRegion Scaled(const GlyphRegion& region, int by) {
+    return {region.sheet,
+            {region.box.x * by, region.box.y * by, region.box.width * by, region.box.height * by},
+            {region.keep.left * by, region.keep.top * by, region.keep.right * by,
+             region.keep.bottom * by},
+            region.scale * by};
+}
+
+// The factor of the art in `window`, from the DPI it was created at.
+int GlyphScaleOf(HWND window);
 
 namespace atlas {
 

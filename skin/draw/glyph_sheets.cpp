@@ -12,8 +12,11 @@ namespace taverel::skin {
 
 namespace {
 
-// The five sheets, shared by every skinned window, in creation order.
-std::array<MemoryCanvas, GlyphSheetCount> g_glyph_sheets;
+using SheetSet = std::array<MemoryCanvas, GlyphSheetCount>;
+
+// The sheets, shared by every skinned window: index 0 the art itself, index
+// f - 1 the art at factor f (empty until a painter asks for that factor).
+std::array<SheetSet, MaxGlyphScale> g_glyph_sheets;
 
 constexpr std::array<GlyphSheet, GlyphSheetCount> kSheetOrder = {
     GlyphSheet::ButtonFace, GlyphSheet::DropButton, GlyphSheet::CheckGlyph,
@@ -28,13 +31,12 @@ bool Inside(GlyphSheet sheet, int x, int y) {
     return IndexOf(sheet) < GlyphSheetCount && x >= 0 && y >= 0 && x < size.cx && y < size.cy;
 }
 
-}  // namespace
-
-void BuildGlyphSheets() {
-    std::array<MemoryCanvas, GlyphSheetCount> sheets;
+// Writes the five sheets with every pixel of the data a scale x scale block.
+SheetSet MakeSheets(int scale) {
+    SheetSet sheets;
     for (GlyphSheet sheet : kSheetOrder) {
         const SIZE size = glyph_data::Size(sheet);
-        sheets[IndexOf(sheet)] = CreateMemoryCanvas(size.cx, size.cy);
+        sheets[IndexOf(sheet)] = CreateMemoryCanvas(size.cx * scale, size.cy * scale);
     }
     // A sheet that could not be made stays empty; writes to it would fail
     // anyway, and copies from it fail in turn.
@@ -43,33 +45,55 @@ void BuildGlyphSheets() {
         if (!dc)
             continue;
         const SIZE size = glyph_data::Size(sheet);
-        for (int y = 0; y < size.cy; ++y) {
-            for (int x = 0; x < size.cx; ++x)
-                SetPixel(dc, x, y, glyph_data::Pixel(sheet, x, y));
+        for (int y = 0; y < size.cy * scale; ++y) {
+            for (int x = 0; x < size.cx * scale; ++x)
+                SetPixel(dc, x, y, glyph_data::Pixel(sheet, x / scale, y / scale));
         }
     }
+    return sheets;
+}
+
+void ReleaseSheets(SheetSet& sheets) {
+    for (GlyphSheet sheet : kSheetOrder)
+        sheets[IndexOf(sheet)].reset();
+}
+
+}  // namespace
+
+int GlyphScaleForDpi(int dpi) {
+    const int scale = dpi / 96;
+    return scale < 1 ? 1 : scale > MaxGlyphScale ? MaxGlyphScale : scale;
+}
+
+void BuildGlyphSheets() {
+    SheetSet sheets = MakeSheets(1);
     // Replacing releases any previous set, one sheet after the other.
     for (GlyphSheet sheet : kSheetOrder)
-        g_glyph_sheets[IndexOf(sheet)] = std::move(sheets[IndexOf(sheet)]);
+        g_glyph_sheets[0][IndexOf(sheet)] = std::move(sheets[IndexOf(sheet)]);
+    for (std::size_t scale = 2; scale <= MaxGlyphScale; ++scale)
+        ReleaseSheets(g_glyph_sheets[scale - 1]);
 }
 
 void ReleaseGlyphSheets() {
-    for (GlyphSheet sheet : kSheetOrder)
-        g_glyph_sheets[IndexOf(sheet)].reset();
+    for (SheetSet& sheets : g_glyph_sheets)
+        ReleaseSheets(sheets);
 }
 
 bool GlyphSheetsBuilt() {
-    for (const MemoryCanvas& sheet : g_glyph_sheets) {
+    for (const MemoryCanvas& sheet : g_glyph_sheets[0]) {
         if (sheet)
             return true;
     }
     return false;
 }
 
-HDC GlyphSheetDc(GlyphSheet sheet) {
-    if (IndexOf(sheet) >= GlyphSheetCount)
+HDC GlyphSheetDc(GlyphSheet sheet, int scale) {
+    if (IndexOf(sheet) >= GlyphSheetCount || scale < 1 || scale > MaxGlyphScale)
         return nullptr;
-    return g_glyph_sheets[IndexOf(sheet)].dc();
+    SheetSet& sheets = g_glyph_sheets[static_cast<std::size_t>(scale - 1)];
+    if (scale > 1 && !sheets[IndexOf(sheet)] && GlyphSheetsBuilt())
+        sheets = MakeSheets(scale);
+    return sheets[IndexOf(sheet)].dc();
 }
 
 SIZE GlyphSheetSize(GlyphSheet sheet) {

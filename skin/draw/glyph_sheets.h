@@ -1,7 +1,9 @@
 // The five built-in glyph sheets every painter cuts its pictures from. They
 // come from no file: their pixels are written one by one when the skin is
 // first attached, shared by all skinned windows, and released when the last
-// skinned window is given back.
+// skinned window is given back. On a high-DPI screen the painters draw the
+// same art at a whole factor: each pixel a factor x factor block, so pixel
+// art is never resampled by a fraction and the see-through key stays exact.
 #pragma once
 
 #include "platform/win.h"
@@ -11,15 +13,25 @@ namespace taverel::skin {
 enum class GlyphSheet { ButtonFace, DropButton, CheckGlyph, OptionCircle, HeaderItem };
 constexpr int GlyphSheetCount = 5;
 
+// The largest factor: 3 from 288 DPI (300 %) on.
+constexpr int MaxGlyphScale = 3;
+// The factor the art is drawn at on a screen of `dpi`: 1 below 192 DPI,
+// 2 from 192, 3 from 288.
+int GlyphScaleForDpi(int dpi);
+
 // Creates the five canvases (7x84, 15x18, 18x24, 13x52, 9x20, in this order)
-// and writes every pixel. Replaces sheets that already exist.
+// and writes every pixel. Replaces sheets that already exist, and drops the
+// enlarged ones.
 void BuildGlyphSheets();
-// Releases the five canvases in creation order.
+// Releases the five canvases in creation order, then any enlarged ones.
 void ReleaseGlyphSheets();
 bool GlyphSheetsBuilt();
 
-// The sheet's DC, a read-only source for the painters (nullptr when not built).
-HDC GlyphSheetDc(GlyphSheet sheet);
+// The sheet's DC, a read-only source for the painters (nullptr when not
+// built). At `scale` above 1 the enlarged sheet: the five of that factor are
+// built on the first request while the sheets are built, and kept until the
+// sheets are released.
+HDC GlyphSheetDc(GlyphSheet sheet, int scale = 1);
 inline HDC ButtonFaceSheet() {
     return GlyphSheetDc(GlyphSheet::ButtonFace);
 }

@@ -104,24 +104,35 @@ protected:
     void TearDown() override { ReleaseGlyphSheets(); }
 };
 
-TEST_F(GlyphSheets, EveryPixelReadsBackAsItsGridValue) {
+// Enlarged sheets too: each grid pixel a block of the factor, the key exact.
+TEST_F(GlyphSheets, EveryPixelReadsBackAsItsGridValueAtEveryFactor) {
     ASSERT_TRUE(GlyphSheetsBuilt());
-    int checked = 0;
-    for (GlyphSheet sheet : kAllSheets) {
-        const HDC dc = GlyphSheetDc(sheet);
-        ASSERT_NE(dc, nullptr);
-        const SIZE size = GlyphSheetSize(sheet);
-        BITMAP info{};
-        GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, size.cx);
-        EXPECT_EQ(info.bmHeight, size.cy);
-        checked += CountPixels(dc, 0, 0, size.cx, size.cy, [&](int x, int y, COLORREF c) {
-            EXPECT_EQ(c, GlyphSheetPixel(sheet, x, y))
-                << "sheet " << static_cast<int>(sheet) << " at " << x << "," << y;
-            return true;
-        });
+    for (int scale = 1; scale <= MaxGlyphScale; ++scale) {
+        int checked = 0;
+        for (GlyphSheet sheet : kAllSheets) {
+            const HDC dc = GlyphSheetDc(sheet, scale);
+            ASSERT_NE(dc, nullptr);
+            const SIZE size = GlyphSheetSize(sheet);
+            BITMAP info{};
+            GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
+            EXPECT_EQ(info.bmWidth, size.cx * scale);
+            EXPECT_EQ(info.bmHeight, size.cy * scale);
+            checked += CountPixels(dc, 0, 0, size.cx * scale, size.cy * scale,
+                                   [&](int x, int y, COLORREF c) {
+                                       EXPECT_EQ(c, GlyphSheetPixel(sheet, x / scale, y / scale))
+                                           << "sheet " << static_cast<int>(sheet) << " at " << x
+                                           << "," << y << " x" << scale;
+                                       return true;
+                                   });
+        }
+        EXPECT_EQ(checked, 2146 * scale * scale);
     }
-    EXPECT_EQ(checked, 2146);
+    EXPECT_EQ(GlyphScaleForDpi(96), 1);
+    EXPECT_EQ(GlyphScaleForDpi(191), 1);
+    EXPECT_EQ(GlyphScaleForDpi(192), 2);
+    EXPECT_EQ(GlyphScaleForDpi(287), 2);
+    EXPECT_EQ(GlyphScaleForDpi(288), 3);
+    EXPECT_EQ(GlyphScaleForDpi(480), 3);
 }
 
 TEST_F(GlyphSheets, SpotValuesFromTheGrids) {
@@ -152,13 +163,19 @@ TEST_F(GlyphSheets, SpotValuesFromTheGrids) {
 
 TEST_F(GlyphSheets, ReleaseEmptiesEveryHandleAndABuildMakesThemAnew) {
     HDC old_dcs[GlyphSheetCount];
-    for (int i = 0; i < GlyphSheetCount; ++i)
+    HDC old_doubled[GlyphSheetCount];
+    for (int i = 0; i < GlyphSheetCount; ++i) {
         old_dcs[i] = GlyphSheetDc(kAllSheets[i]);
+        old_doubled[i] = GlyphSheetDc(kAllSheets[i], 2);
+    }
     ReleaseGlyphSheets();
     EXPECT_FALSE(GlyphSheetsBuilt());
     for (int i = 0; i < GlyphSheetCount; ++i) {
         EXPECT_EQ(GlyphSheetDc(kAllSheets[i]), nullptr);
+        // Not made anew without the sheets they enlarge.
+        EXPECT_EQ(GlyphSheetDc(kAllSheets[i], 2), nullptr);
         EXPECT_EQ(GetObjectType(old_dcs[i]), 0u);
+        EXPECT_EQ(GetObjectType(old_doubled[i]), 0u);
     }
     BuildGlyphSheets();
     EXPECT_TRUE(GlyphSheetsBuilt());
