@@ -3,6 +3,7 @@
 // left edge. Unlike push buttons they do not fade: each event picks a state
 // and the painter draws it at once. The two kinds differ only in their
 // painter and in how they take a focus change.
+#include "platform/dpi.h"
 #include "platform/handles.h"
 #include "platform/window_procedure.h"
 #include "skin/draw/canvas.h"
@@ -15,26 +16,64 @@
 #include "skin/kinds/toggle.h"
 #include "skin/properties.h"
 
+#include <algorithm>
+
 namespace taverel::skin {
 
 namespace {
 
+// Where the platform puts its own glyph (at the left edge, centred
+// vertically; right-aligned captions included) and where the skin's art goes:
+// the art at its whole factor, centred on the platform's box.
 struct ToggleBox {
     int cx = 0;
     int cy = 0;
     int top = 0;
+    int scale = 1;
+    int art = atlas::OptionCircleSide;
+    int art_x = 0;
+    int art_y = 0;
 };
 
-// The box is the menu check-mark size, centred vertically in the window and
-// always at the left edge (right-aligned captions included).
 ToggleBox MeasureToggleBox(HWND window) {
+    // The platform's glyph is the classic 12-pixel box and its edge, grown
+    // with the DPI, or the menu check-mark size where the system makes that
+    // larger; at 96 DPI both are 13, the art's own size.
+    const int dpi = platform::WindowDpi(window);
+    const int classic = MulDiv(12, dpi, platform::kBaseDpi) + 1;
     ToggleBox box;
-    box.cx = GetSystemMetrics(SM_CXMENUCHECK);
-    box.cy = GetSystemMetrics(SM_CYMENUCHECK);
+    box.cx = std::max(GetSystemMetrics(SM_CXMENUCHECK), classic);
+    box.cy = std::max(GetSystemMetrics(SM_CYMENUCHECK), classic);
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     box.top = RoundHalfEven((bounds.Height - box.cy) / 2.0);
+    box.scale = GlyphScaleForDpi(dpi);
+    box.art = atlas::OptionCircleSide * box.scale;
+    box.art_x = RoundHalfEven((box.cx - box.art) / 2.0);
+    box.art_y = box.top + RoundHalfEven((box.cy - box.art) / 2.0);
     return box;
+}
+
+// Where the platform's glyph and the art differ in size (at any DPI but 96)
+// the platform's glyph would show around the art, so its columns are cleared
+// to the background the control paints with (the brush its parent hands it)
+// before the art goes on. Where the two are the same size the art covers the
+// glyph, and what the control drew around the art stays, as it always has.
+// A button at the right is left alone: its caption stands at the left.
+void ClearPlatformGlyph(HWND window, HDC dc, const ToggleBox& box) {
+    const bool same_size = box.cx == box.art && box.cy == box.art;
+    if (same_size || (GetWindowLongPtrW(window, GWL_STYLE) & BS_LEFTTEXT))
+        return;
+    const HWND parent = GetParent(window);
+    const auto wparam = reinterpret_cast<WPARAM>(dc);
+    const auto lparam = reinterpret_cast<LPARAM>(window);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORSTATIC, wparam, lparam));
+    if (!brush)
+        brush = reinterpret_cast<HBRUSH>(DefWindowProcW(parent, WM_CTLCOLORSTATIC, wparam, lparam));
+    RECT client{};
+    GetClientRect(window, &client);
+    const RECT strip{0, 0, std::max(box.cx, box.art_x + box.art), client.bottom};
+    FillRect(dc, &strip, brush);
 }
 
 int CheckState(HWND window) {
@@ -56,38 +95,40 @@ int PaintCheckBox(HWND window, VisualState state, bool force) {
         return 0;
     const ToggleBox box = MeasureToggleBox(window);
     const int check = CheckState(window);
+    const int f = box.scale;
+    const int side = box.art;
 
-    MemoryCanvas canvas = CreateMemoryCanvas(box.cx, box.cy);
+    MemoryCanvas canvas = CreateMemoryCanvas(side, side);
     platform::WindowDc target = platform::WindowDc::Whole(window);
     HDC dc = canvas.dc();
-    FillSolidRect(dc, 0, 0, box.cx, box.cy, White);
+    FillSolidRect(dc, 0, 0, side, side, White);
 
     const bool enabled = IsWindowEnabled(window) != FALSE;
-    const int mark_x = RoundHalfEven((box.cx - 9) / 2.0);
-    const int mark_y = RoundHalfEven((box.cy - 8) / 2.0);
-    const int square_x = RoundHalfEven((box.cx - 7) / 2.0);
-    const int square_y = RoundHalfEven((box.cy - 7) / 2.0);
-    if (enabled) {
-        FrameSolidRect(dc, 0, 0, box.cx, box.cy,
-                       state == VisualState::Pressed ? PressedBorderColour : BorderColour);
-        if (state == VisualState::Hover || state == VisualState::Pressed) {
-            StretchGlyph(dc, {1, 1, box.cx - 2, box.cy - 2},
-                         state == VisualState::Hover ? atlas::CheckBoxHoverFill
-                                                     : atlas::CheckBoxPressedFill);
-        }
-    } else {
-        FrameSolidRect(dc, 0, 0, box.cx, box.cy, DisabledBorderColour);
+    const GlyphRegion mark = Scaled(enabled ? atlas::CheckMark : atlas::CheckMarkDisabled, f);
+    const GlyphRegion square =
+        Scaled(enabled ? atlas::IndeterminateSquare : atlas::IndeterminateSquareDisabled, f);
+    // The frame is as many pixels wide as the art's factor.
+    const COLORREF frame = !enabled                        ? DisabledBorderColour
+                           : state == VisualState::Pressed ? PressedBorderColour
+                                                           : BorderColour;
+    for (int ring = 0; ring < f; ++ring)
+        FrameSolidRect(dc, ring, ring, side - 2 * ring, side - 2 * ring, frame);
+    if (enabled && (state == VisualState::Hover || state == VisualState::Pressed)) {
+        StretchGlyph(dc, {f, f, side - 2 * f, side - 2 * f},
+                     Scaled(state == VisualState::Hover ? atlas::CheckBoxHoverFill
+                                                        : atlas::CheckBoxPressedFill,
+                            f));
     }
     if (check == BST_CHECKED) {
-        DrawGlyphTransparent(dc, mark_x, mark_y,
-                             enabled ? atlas::CheckMark : atlas::CheckMarkDisabled);
+        DrawGlyphTransparent(dc, RoundHalfEven((side - mark.box.width) / 2.0),
+                             RoundHalfEven((side - mark.box.height) / 2.0), mark);
     } else if (check == BST_INDETERMINATE) {
-        DrawGlyphTransparent(
-            dc, square_x, square_y,
-            enabled ? atlas::IndeterminateSquare : atlas::IndeterminateSquareDisabled);
+        DrawGlyphTransparent(dc, RoundHalfEven((side - square.box.width) / 2.0),
+                             RoundHalfEven((side - square.box.height) / 2.0), square);
     }
 
-    BitBlt(target.get(), 0, box.top, box.cx, box.cy, dc, 0, 0, SRCCOPY);
+    ClearPlatformGlyph(window, target.get(), box);
+    BitBlt(target.get(), box.art_x, box.art_y, side, side, dc, 0, 0, SRCCOPY);
     return 1;
 }
 
@@ -97,6 +138,7 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
     const ToggleBox box = MeasureToggleBox(window);
     const int check = CheckState(window);
     platform::WindowDc target = platform::WindowDc::Whole(window);
+    ClearPlatformGlyph(window, target.get(), box);
 
     // Drawn straight onto the window with the key left out, so the control's
     // own background shows through the circle's corners.
@@ -104,14 +146,16 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
     // An enabled button asked for a state beyond Pressed gets no circle.
     const int row = StateNumber(state);
     if (!enabled || (row >= 0 && row <= StateNumber(VisualState::Pressed))) {
-        DrawGlyph(target.get(), {0, box.top, box.cx, box.cy},
-                  atlas::OptionCircle(enabled ? state : VisualState::Disabled), TransparentKey);
+        DrawGlyph(target.get(), {box.art_x, box.art_y, box.art, box.art},
+                  Scaled(atlas::OptionCircle(enabled ? state : VisualState::Disabled), box.scale),
+                  TransparentKey);
     }
     if (check == BST_CHECKED) {
-        const int dot_x = RoundHalfEven((box.cx - 5) / 2.0);
-        const int dot_y = RoundHalfEven((box.cy - 5) / 2.0 + box.top);
-        DrawGlyphTransparent(target.get(), dot_x, dot_y,
-                             enabled ? atlas::OptionDot : atlas::OptionDotDisabled);
+        const GlyphRegion dot =
+            Scaled(enabled ? atlas::OptionDot : atlas::OptionDotDisabled, box.scale);
+        const int dot_x = box.art_x + RoundHalfEven((box.art - dot.box.width) / 2.0);
+        const int dot_y = RoundHalfEven((box.art - dot.box.height) / 2.0 + box.art_y);
+        DrawGlyphTransparent(target.get(), dot_x, dot_y, dot);
     }
     return 1;
 }
