@@ -40,18 +40,21 @@ int PaintComboButton(HWND window, HDC dc, VisualState state, bool force) {
     GetWindowBounds(window, &bounds);
     const int button_width = GetSystemMetrics(SM_CXVSCROLL) + 1;
     const int button_height = bounds.Height - 2;
+    const int scale = GlyphScaleOf(window);
     MemoryCanvas canvas = CreateMemoryCanvas(button_width, button_height);
     HDC face = canvas.dc();
     if (state == VisualState::Hover || state == VisualState::Pressed) {
-        DrawGlyph(face, {0, 0, button_width, button_height},
-                  state == VisualState::Hover ? atlas::DropButtonHover : atlas::DropButtonPressed);
+        DrawGlyph(
+            face, {0, 0, button_width, button_height},
+            Scaled(state == VisualState::Hover ? atlas::DropButtonHover : atlas::DropButtonPressed,
+                   scale));
     } else {
         FillSolidRect(face, 0, 0, button_width, button_height, White);
     }
-    const GlyphRegion& arrow =
-        IsWindowEnabled(window) ? atlas::DropArrow : atlas::DropArrowDisabled;
+    const GlyphRegion arrow =
+        Scaled(IsWindowEnabled(window) ? atlas::DropArrow : atlas::DropArrowDisabled, scale);
     DrawGlyphTransparent(face, RoundHalfEven((button_width - arrow.box.width) / 2.0),
-                         RoundHalfEven((bounds.Height - 6) / 2.0), arrow);
+                         RoundHalfEven((bounds.Height - 6 * scale) / 2.0), arrow);
 
     platform::WindowDc own;
     if (!dc) {

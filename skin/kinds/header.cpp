@@ -32,8 +32,8 @@ HFONT HeaderFont(HWND header) {
     return reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
 }
 
-void DrawItemFace(HDC dc, int x, int width, int height, VisualState state) {
-    DrawGlyph(dc, {x, 0, width, height}, atlas::HeaderItem(state));
+void DrawItemFace(HDC dc, int x, int width, int height, VisualState state, int scale) {
+    DrawGlyph(dc, {x, 0, width, height}, Scaled(atlas::HeaderItem(state), scale));
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ int PaintHeaderItem(HWND window, HDC dc, int index, VisualState state) {
     MemoryCanvas canvas = CreateMemoryCanvas(width, bounds.Height);
     platform::SelectedObject font(canvas.dc(), HeaderFont(window));
     SetBkMode(canvas.dc(), TRANSPARENT);
-    DrawItemFace(canvas.dc(), 0, width, bounds.Height, state);
+    DrawItemFace(canvas.dc(), 0, width, bounds.Height, state, GlyphScaleOf(window));
     const std::wstring caption = GetHeaderItemCaption(window, index);
     if (!caption.empty())
         DrawTextBox(canvas.dc(), caption, 0, 0, width, bounds.Height, CentredSingleLine);
@@ -104,7 +104,8 @@ LRESULT PaintHeaderBranch(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
     HDC dc = canvas.dc();
     // Right of the last item the header shows this stretched column.
-    StretchGlyph(dc, {0, 0, bounds.Width, bounds.Height}, atlas::HeaderBackground);
+    const int scale = GlyphScaleOf(window);
+    StretchGlyph(dc, {0, 0, bounds.Width, bounds.Height}, Scaled(atlas::HeaderBackground, scale));
 
     const int count = ItemCount(window);
     if (count > 0) {
@@ -121,7 +122,7 @@ LRESULT PaintHeaderBranch(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
             else if (i == hover)
                 face = VisualState::Hover;
             const int width = rect.right - rect.left;
-            DrawItemFace(dc, rect.left, width, bounds.Height, face);
+            DrawItemFace(dc, rect.left, width, bounds.Height, face, scale);
             if (!caption.empty())
                 DrawTextBox(dc, caption, rect.left, 0, width, rect.bottom, CentredSingleLine);
         }

@@ -68,6 +68,8 @@ void RenderButtonStates(HWND window) {
     const std::wstring caption = GetWindowCaption(window);
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == window;
+    const int scale = GlyphScaleOf(window);
+    const int inset = CaptionInset * scale;
 
     for (int n = 0; n < StateCount; ++n) {
         const HDC dc = StateDcOf(window, n);
@@ -78,14 +80,13 @@ void RenderButtonStates(HWND window) {
         const platform::SelectedObject selected_font(dc, font);
         SetBkMode(dc, TRANSPARENT);
         DrawGlyph(dc, {0, 0, bounds.Width, bounds.Height},
-                  atlas::ButtonFace(static_cast<VisualState>(n)));
+                  Scaled(atlas::ButtonFace(static_cast<VisualState>(n)), scale));
         SetTextColor(dc, n == StateNumber(VisualState::Disabled) ? DisabledTextColour : Black);
-        const int inner_width = bounds.Width - 2 * CaptionInset;
-        const int inner_height = bounds.Height - 2 * CaptionInset;
-        DrawTextBox(dc, caption, CaptionInset, CaptionInset, inner_width, inner_height,
-                    CentredSingleLine);
+        const int inner_width = bounds.Width - 2 * inset;
+        const int inner_height = bounds.Height - 2 * inset;
+        DrawTextBox(dc, caption, inset, inset, inner_width, inner_height, CentredSingleLine);
         if (focused)
-            DrawFocusBox(dc, CaptionInset, CaptionInset, inner_width, inner_height);
+            DrawFocusBox(dc, inset, inset, inner_width, inner_height);
     }
 }
 
@@ -119,7 +120,9 @@ void BlendButtonFade(HWND window, HDC dc) {
 }
 
 void ApplyButtonRegion(HWND window, int width, int height) {
-    platform::Region region(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
+    // The corners round off as far as the face's art does, at its factor.
+    const int corner = 3 * GlyphScaleOf(window);
+    platform::Region region(CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner));
     // Once set, the region belongs to the window.
     if (region && SetWindowRgn(window, region.get(), TRUE))
         region.release();
