@@ -2,11 +2,15 @@
 
 namespace taverel::platform {
 
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 bool IsApiAvailable(const char* function, const wchar_t* library) {
     HMODULE module = GetModuleHandleW(library);
     bool loaded_here = false;
     if (!module) {
-        module = LoadLibraryW(library);
+        module = LoadSystemLibrary(library);
         if (!module)
             return false;
         loaded_here = true;

@@ -1,5 +1,8 @@
 #include "platform/mouse_tracking.h"
 
+#include "platform/common_controls.h"
+#include "platform/library.h"
+
 #include <commctrl.h>
 
 namespace taverel::platform {
@@ -12,7 +15,9 @@ BOOL RequestLeaveNotice(HWND window, LeaveNoticeService service) {
     request.dwHoverTime = 0;
     if (service == LeaveNoticeService::User32)
         return TrackMouseEvent(&request);
-    return _TrackMouseEvent(&request);
+    const auto track =
+        LibraryFunction<decltype(&_TrackMouseEvent)>(CommonControlsLibrary(), "_TrackMouseEvent");
+    return track ? track(&request) : FALSE;
 }
 
 }  // namespace taverel::platform

@@ -87,6 +87,11 @@ void WriteErr(const std::wstring& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Any DLL loaded by name from here on comes from the system directory,
+    // never from the program's folder, where a planted one may lie.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+#endif
 #ifndef _WIN32
     // The user's number format (LANG, LC_NUMERIC...); the program starts in "C".
     std::setlocale(LC_ALL, "");

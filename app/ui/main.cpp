@@ -8,6 +8,9 @@
 #include <cwchar>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int) {
+    // Any DLL loaded by name from here on comes from the system directory,
+    // never from the program's folder, where a planted one may lie.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     taverel::forms::FormSet open_forms;
     taverel::app::SystemProgramStarter starter;
     taverel::app::Form1 main_form(starter, &open_forms);

@@ -115,8 +115,9 @@ void BlendButtonFade(HWND window, HDC dc) {
     blend.BlendFlags = 0;
     blend.SourceConstantAlpha = static_cast<BYTE>(level);
     blend.AlphaFormat = 0;
-    AlphaBlend(target, 0, 0, bounds.Width, bounds.Height, source, 0, 0, bounds.Width, bounds.Height,
-               blend);
+    // gdi32's GdiAlphaBlend is msimg32's AlphaBlend; gdi32 is a known DLL.
+    GdiAlphaBlend(target, 0, 0, bounds.Width, bounds.Height, source, 0, 0, bounds.Width,
+                  bounds.Height, blend);
 }
 
 void ApplyButtonRegion(HWND window, int width, int height) {

@@ -1,5 +1,6 @@
 #include "tests/skin_kinds/kinds_fixture.h"
 
+#include "platform/common_controls.h"
 #include "platform/handles.h"
 #include "skin/kinds/combo.h"
 #include "skin/kinds/header.h"
@@ -70,8 +71,7 @@ const wchar_t* Superclass(const wchar_t* base, const wchar_t* name) {
 }
 
 void KindsTest::SetUpTestSuite() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    platform::LoadCommonControls(ICC_WIN95_CLASSES);
 }
 
 void KindsTest::TearDownTestSuite() {}
