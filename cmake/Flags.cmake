@@ -15,6 +15,9 @@ endif()
 if(NOT MSVC)
   # Nor the build folder (through __FILE__ in assertions, say) in a release.
   add_compile_options("$<$<AND:$<CONFIG:Release>,$<COMPILE_LANGUAGE:C,CXX>>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>")
+  # A release is stripped by the linker: strip(1) would stamp the PE header
+  # with the current time.
+  add_link_options($<$<CONFIG:Release>:-s>)
 endif()
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86" AND NOT MSVC)
