@@ -12,9 +12,12 @@ packages=(
   dosfstools ntfs-3g
   clang clang-format python3
 )
+# One dpkg-query for all of them: ./run calls this every time.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$NF == "installed" && $(NF-1) == "ok" {print $1}')
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  grep -qx -- "$p" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
