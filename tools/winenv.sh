@@ -49,6 +49,16 @@ winenv_prepare_prefix() {  # winenv_prepare_prefix PREFIX [DPI]
       "$WINE_SERVER" -w
       touch "$prefix/.taverel-ready"
     fi
+    # Debian's Wine does not pick up the fonts-wine TrueType fonts by itself:
+    # without Marlett the caption buttons show letters ("r" for the close
+    # box's cross). Registered here, also in prefixes made before this step.
+    if [ ! -f "$prefix/.taverel-marlett" ]; then
+      winenv_export "$prefix"
+      "$WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v 'Marlett (TrueType)' /d 'Z:\usr\share\wine\fonts\marlett.ttf' /f >/dev/null 2>&1
+      "$WINE_SERVER" -w
+      touch "$prefix/.taverel-marlett"
+    fi
   ) 9>"$prefix.lock"
 }
 
