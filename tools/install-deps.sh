@@ -7,14 +7,15 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest
   wine64
-  xvfb xauth x11-apps x11-utils imagemagick
+  xvfb xauth x11-apps x11-utils imagemagick xdotool
   fonts-wqy-microhei fonts-wine
   dosfstools ntfs-3g
   clang clang-format python3
 )
 # One dpkg-query for all of them: ./run calls this every time.
+# (dpkg-query fails when it has never heard of a package: that one is missing.)
 installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
-  awk '$NF == "installed" && $(NF-1) == "ok" {print $1}')
+  awk '$NF == "installed" && $(NF-1) == "ok" {print $1}' || true)
 missing=()
 for p in "${packages[@]}"; do
   grep -qx -- "$p" <<<"$installed" || missing+=("$p")
