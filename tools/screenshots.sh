@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Regenerates the README screenshots in docs/screenshots/: each one window,
+# cut from the screen along its edges (so no black screen margin), under Wine
+# on a private 24-bit Xvfb screen at 96 DPI, with the x64 build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/winenv.sh
+tools/install-deps.sh
+[ -f build/windows-x64/build.ninja ] || cmake --preset windows-x64 >/dev/null
+cmake --build --preset windows-x64 --target taverel taverel-skin-gallery skin_screens >/dev/null
+bin=$PWD/build/windows-x64
+out=$PWD/docs/screenshots
+winenv_prepare_prefix "$bin/wineprefix"
+winenv_export "$bin/wineprefix"
+unset DISPLAY
+winenv_start_xvfb
+trap '"$WINE_SERVER" -k 2>/dev/null || true; winenv_stop_xvfb' EXIT
+
+window_id() {  # window_id TITLE: waits for the top-level window of that title
+  local id
+  for _ in $(seq 1 80); do
+    id=$(xwininfo -root -children | awk -v t="\"$1\":" 'index($0, t) {print $1; exit}')
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.25
+  done
+  echo "error: no window \"$1\"" >&2
+  return 1
+}
+
+grab() {  # grab TITLE NAME: saves that window as docs/screenshots/NAME.png
+  # Cut from the screen, not read from the window: a message box or a
+  # dropped-down list over it is a window of its own.
+  local x y w h
+  read -r x y w h < <(xwininfo -id "$(window_id "$1")" | awk '
+    /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$2.png"
+  echo "  docs/screenshots/$2.png"
+}
+
+finish() {  # ends every program of this Wine session
+  "$WINE_SERVER" -k 2>/dev/null || true
+  "$WINE_SERVER" -w 2>/dev/null || true
+}
+
+main_title='Taverel    Morvane专用版'
+gallery_title='Taverel skin gallery'
+
+"$WINE_LOADER" "$bin/app/ui/taverel.exe" --explain &
+window_id '原理说明' >/dev/null
+sleep 2
+grab '原理说明' explanation-window
+finish
+"$WINE_LOADER" "$bin/app/ui/taverel.exe" &
+window_id "$main_title" >/dev/null
+sleep 2
+grab "$main_title" main-window
+finish
+
+# skin_screens holds one look of the main window and prints "ready" when the
+# picture stands.
+for look in hover:skin-main-hover msgbox:skin-input-error; do
+  coproc screens { "$WINE_LOADER" "$bin/bench/skin/skin_screens.exe" "${look%%:*}"; }
+  grep -q -m1 ready <&"${screens[0]}"
+  sleep 0.5
+  grab "$main_title" "${look#*:}"
+  finish
+done
+
+"$WINE_LOADER" "$bin/tools/gallery/taverel-skin-gallery.exe" --plain &
+window_id "$gallery_title" >/dev/null
+sleep 2
+grab "$gallery_title" gallery-plain
+finish
+
+"$WINE_LOADER" "$bin/tools/gallery/taverel-skin-gallery.exe" &
+id=$(window_id "$gallery_title")
+xdotool mousemove 1 1
+sleep 2
+grab "$gallery_title" gallery
+# Points within the gallery window (frame included) at 96 DPI: the header's
+# middle item and the left column's drop-down list arrow.
+xdotool mousemove --window "$id" 160 305
+sleep 1.5
+grab "$gallery_title" gallery-header-hover
+xdotool mousemove --window "$id" 357 183 click 1
+sleep 1.5
+grab "$gallery_title" gallery-dropped-list
+finish
