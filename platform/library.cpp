@@ -1,5 +1,7 @@
 #include "platform/library.h"
 
+#include "platform/handles.h"
+
 namespace taverel::platform {
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
@@ -7,18 +9,11 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
 }
 
 bool IsApiAvailable(const char* function, const wchar_t* library) {
-    HMODULE module = GetModuleHandleW(library);
-    bool loaded_here = false;
-    if (!module) {
-        module = LoadSystemLibrary(library);
-        if (!module)
-            return false;
-        loaded_here = true;
-    }
-    const bool available = GetProcAddress(module, function) != nullptr;
-    if (loaded_here)
-        FreeLibrary(module);
-    return available;
+    if (const HMODULE loaded = GetModuleHandleW(library))
+        return GetProcAddress(loaded, function) != nullptr;
+    // Loaded only for the question: the owner releases it again.
+    const Module module(LoadSystemLibrary(library));
+    return module && GetProcAddress(module.get(), function) != nullptr;
 }
 
 }  // namespace taverel::platform
