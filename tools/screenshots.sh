@@ -38,6 +38,31 @@ grab() {  # grab TITLE NAME: saves that window as docs/screenshots/NAME.png
   echo "  docs/screenshots/$2.png"
 }
 
+grab_all() {  # grab_all NAME: every window on screen together, as NAME.png
+  # The box around them all; the black screen left in it (beside a window,
+  # at a balloon's rounded corners) becomes transparent, flooded from the
+  # box's corners. No window edge is pure black, so the flood stops there.
+  local box
+  box=$(xwininfo -root -children | awk '/^ +0x/ && / [0-9]+x[0-9]+\+/ {
+      for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+$/) g = $i
+      split(g, a, /[x+]/); if (a[1] <= 1 || a[2] <= 1) next
+      if (!n++ || a[3] < x0) x0 = a[3]; if (n == 1 || a[4] < y0) y0 = a[4]
+      if (a[3] + a[1] > x1) x1 = a[3] + a[1]; if (a[4] + a[2] > y1) y1 = a[4] + a[2]
+    } END { printf "%dx%d+%d+%d", x1 - x0, y1 - y0, x0, y0 }')
+  import -window root -crop "$box" +repage "$out/$1.png"
+  local w h fills=()
+  read -r w h < <(identify -format '%w %h\n' "$out/$1.png")
+  for corner in "0,0" "$((w - 1)),0" "0,$((h - 1))" "$((w - 1)),$((h - 1))"; do
+    if [ "$(convert "$out/$1.png" -format "%[pixel:p{$corner}]" info:)" = "srgb(0,0,0)" ]; then
+      fills+=(-draw "color $corner floodfill")
+    fi
+  done
+  if [ ${#fills[@]} -gt 0 ]; then
+    convert "$out/$1.png" -alpha set -fill none -fuzz 0 "${fills[@]}" "$out/$1.png"
+  fi
+  echo "  docs/screenshots/$1.png"
+}
+
 finish() {  # ends every program of this Wine session
   "$WINE_SERVER" -k 2>/dev/null || true
   "$WINE_SERVER" -w 2>/dev/null || true
@@ -55,6 +80,20 @@ finish
 window_id "$main_title" >/dev/null
 sleep 2
 grab "$main_title" main-window
+finish
+
+# The balloon on the result box: 4 typed into the size box, Enter. Points
+# within the main window at 96 DPI.
+"$WINE_LOADER" "$bin/app/ui/taverel.exe" &
+id=$(window_id "$main_title")
+sleep 1
+xdotool mousemove --window "$id" 220 75 click 1
+sleep 0.5
+xdotool type 4
+xdotool key Return
+xdotool mousemove 1 1
+sleep 2
+grab_all balloon
 finish
 
 # skin_screens holds one look of the main window and prints "ready" when the
