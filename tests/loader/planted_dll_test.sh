@@ -18,6 +18,7 @@ winenv_start_xvfb
 
 downloads=$(mktemp -d /tmp/taverel-planted.XXXXXX)
 cleanup() {
+  if [ -n "${XVFB_PID:-}" ]; then "$WINE_SERVER" -k 2>/dev/null || true; fi
   winenv_stop_xvfb
   rm -rf "$downloads"
 }
