@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the README screenshots in docs/screenshots/: each one window,
 # cut from the screen along its edges (so no black screen margin), under Wine
-# on a private 24-bit Xvfb screen at 96 DPI, with the x64 build.
+# on a private 24-bit Xvfb screen at 96 DPI, and the main, explanation and
+# gallery windows again at 144 and 192 DPI, with the x64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/winenv.sh
@@ -10,11 +11,21 @@ tools/install-deps.sh
 cmake --build --preset windows-x64 --target taverel taverel-skin-gallery skin_screens >/dev/null
 bin=$PWD/build/windows-x64
 out=$PWD/docs/screenshots
-winenv_prepare_prefix "$bin/wineprefix"
-winenv_export "$bin/wineprefix"
 unset DISPLAY
-winenv_start_xvfb
-trap '"$WINE_SERVER" -k 2>/dev/null || true; winenv_stop_xvfb' EXIT
+
+start_session() {  # start_session DPI: that DPI's prefix on a screen of its own
+  local prefix
+  prefix=$(winenv_dpi_prefix "$bin/wineprefix" "$1")
+  winenv_prepare_prefix "$prefix" "$1"
+  winenv_export "$prefix"
+  winenv_start_xvfb "$1"
+}
+end_session() {
+  "$WINE_SERVER" -k 2>/dev/null || true
+  winenv_stop_xvfb
+  unset DISPLAY
+}
+trap end_session EXIT
 
 window_id() {  # window_id TITLE: waits for the top-level window of that title
   local id
@@ -71,16 +82,33 @@ finish() {  # ends every program of this Wine session
 main_title='Taverel    Morvane专用版'
 gallery_title='Taverel skin gallery'
 
-"$WINE_LOADER" "$bin/app/ui/taverel.exe" --explain &
-window_id '原理说明' >/dev/null
-sleep 2
-grab '原理说明' explanation-window
-finish
-"$WINE_LOADER" "$bin/app/ui/taverel.exe" &
-window_id "$main_title" >/dev/null
-sleep 2
-grab "$main_title" main-window
-finish
+windows() {  # windows SUFFIX: the explanation, main and gallery windows
+  "$WINE_LOADER" "$bin/app/ui/taverel.exe" --explain &
+  window_id '原理说明' >/dev/null
+  sleep 2
+  grab '原理说明' "explanation-window$1"
+  finish
+  "$WINE_LOADER" "$bin/app/ui/taverel.exe" &
+  window_id "$main_title" >/dev/null
+  sleep 2
+  grab "$main_title" "main-window$1"
+  finish
+  "$WINE_LOADER" "$bin/tools/gallery/taverel-skin-gallery.exe" &
+  window_id "$gallery_title" >/dev/null
+  xdotool mousemove 1 1
+  sleep 2
+  grab "$gallery_title" "gallery$1"
+  finish
+}
+
+for dpi in 144 192; do
+  start_session $dpi
+  windows "-${dpi}dpi"
+  end_session
+done
+
+start_session 96
+windows ""
 
 # The balloon on the result box: 4 typed into the size box, Enter. Points
 # within the main window at 96 DPI.
@@ -116,7 +144,6 @@ finish
 id=$(window_id "$gallery_title")
 xdotool mousemove 1 1
 sleep 2
-grab "$gallery_title" gallery
 # Points within the gallery window (frame included) at 96 DPI: the header's
 # middle item and the left column's drop-down list arrow.
 xdotool mousemove --window "$id" 160 305
