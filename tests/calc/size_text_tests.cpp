@@ -10,7 +10,8 @@
 #include <vector>
 
 #ifdef _WIN32
-#include "platform/win.h"
+#include "platform/handles.h"
+#include "platform/library.h"
 #endif
 
 namespace {
@@ -71,11 +72,11 @@ std::vector<std::uint64_t> BoundaryValues() {
 
 TEST(ExplorerSizeText, SameAsTheShellOnEveryBoundary) {
     // Loaded, not linked: the program itself never calls the shell for this.
-    HMODULE shlwapi = LoadLibraryW(L"shlwapi.dll");
-    ASSERT_NE(shlwapi, nullptr);
+    const taverel::platform::Module shlwapi(taverel::platform::LoadSystemLibrary(L"shlwapi.dll"));
+    ASSERT_TRUE(shlwapi);
     using Format = PWSTR(WINAPI*)(LONGLONG, PWSTR, UINT);
-    const auto format = reinterpret_cast<Format>(
-        reinterpret_cast<void*>(GetProcAddress(shlwapi, "StrFormatByteSizeW")));
+    const auto format =
+        taverel::platform::LibraryFunction<Format>(shlwapi.get(), "StrFormatByteSizeW");
     ASSERT_NE(format, nullptr);
     const std::vector<std::uint64_t> values = BoundaryValues();
     EXPECT_GE(values.size(), 300u);
@@ -84,7 +85,6 @@ TEST(ExplorerSizeText, SameAsTheShellOnEveryBoundary) {
         format(static_cast<LONGLONG>(bytes), text, 64);
         EXPECT_EQ(ExplorerSizeText(bytes), text) << bytes;
     }
-    FreeLibrary(shlwapi);
 }
 #endif
 
