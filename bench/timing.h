@@ -30,28 +30,58 @@ inline double Median(std::vector<double> values) {
     return (values[middle - 1] + values[middle]) / 2.0;
 }
 
-// Microseconds per call of `work`: the median over `runs` runs, each of which
-// repeats the work in batches of `batch` until it has lasted `min_seconds`.
-inline double MicrosecondsPerCall(const std::function<void()>& work, int runs = 7,
-                                  double min_seconds = 0.2, int batch = 20) {
-    for (int i = 0; i < batch; ++i)
-        work();  // warm-up: first-use costs of the platform are not the work's
-    std::vector<double> per_call;
-    for (int run = 0; run < runs; ++run) {
-        const double start = Now();
-        double now = start;
-        long long calls = 0;
-        do {
-            for (int i = 0; i < batch; ++i)
-                work();
-            calls += batch;
-            now = Now();
-        } while (now - start < min_seconds);
-        GdiFlush();
+// Microseconds per call of `work` in one run: the work repeated in batches
+// of `batch` until it has lasted `min_seconds`.
+inline double OneRun(const std::function<void()>& work, double min_seconds, int batch) {
+    const double start = Now();
+    double now = start;
+    long long calls = 0;
+    do {
+        for (int i = 0; i < batch; ++i)
+            work();
+        calls += batch;
         now = Now();
-        per_call.push_back((now - start) * 1e6 / static_cast<double>(calls));
+    } while (now - start < min_seconds);
+    GdiFlush();
+    return (Now() - start) * 1e6 / static_cast<double>(calls);
+}
+
+// A subject measured against its baseline: the median microseconds of each
+// and the median of the ratios of runs taken side by side.
+struct Comparison {
+    double baseline = 0.0;
+    double subject = 0.0;
+    double ratio = 0.0;
+};
+
+// Takes the measurements in pairs, baseline then subject, so that a burst of
+// load on the shared machine touches both sides of a ratio; `measure(false)`
+// gives one baseline figure, `measure(true)` one subject figure.
+inline Comparison ComparePairs(const std::function<double(bool subject)>& measure, int runs) {
+    std::vector<double> baseline;
+    std::vector<double> subject;
+    std::vector<double> ratio;
+    for (int run = 0; run < runs; ++run) {
+        baseline.push_back(measure(false));
+        subject.push_back(measure(true));
+        ratio.push_back(subject.back() / baseline.back());
     }
-    return Median(per_call);
+    return {Median(baseline), Median(subject), Median(ratio)};
+}
+
+// Microseconds per call of a subject against a baseline call.
+inline Comparison Compare(const std::function<void()>& baseline,
+                          const std::function<void()>& subject, int runs = 15,
+                          double min_seconds = 0.05, int batch = 10) {
+    for (int i = 0; i < batch; ++i) {
+        baseline();  // warm-up: first-use costs of the platform are not the work's
+        subject();
+    }
+    return ComparePairs(
+        [&](bool is_subject) {
+            return OneRun(is_subject ? subject : baseline, min_seconds, batch);
+        },
+        runs);
 }
 
 // Dispatches everything that is waiting in this thread's queue.

@@ -1,6 +1,7 @@
 // Cost per call of the nine-slice and colour-keyed copies on a 121 x 33 box
 // (a typical push button), against a plain BitBlt of the same box measured in
-// the same run. Prints the median of several runs of each and the ratios.
+// the same run. Each figure is a median of runs taken side by side with the
+// baseline's; the ratio is the median of the ratios of those pairs.
 #include "bench/timing.h"
 #include "platform/win.h"
 #include "skin/draw/canvas.h"
@@ -13,11 +14,15 @@
 namespace {
 
 using namespace taverel::skin;
-using taverel::bench::MicrosecondsPerCall;
+using taverel::bench::Compare;
+using taverel::bench::Comparison;
 
 constexpr int kWidth = 121;
 constexpr int kHeight = 33;
-constexpr int kRuns = 7;
+
+void Print(const char* what, const Comparison& c) {
+    std::printf("  %-28s %9.2f us  %7.2fx\n", what, c.subject, c.ratio);
+}
 
 }  // namespace
 
@@ -35,38 +40,33 @@ int main() {
     const HDC dst = target.dc();
     const HDC src = source.dc();
 
-    const double blit =
-        MicrosecondsPerCall([&] { BitBlt(dst, 0, 0, kWidth, kHeight, src, 0, 0, SRCCOPY); }, kRuns);
-    const double sliced = MicrosecondsPerCall(
-        [&] {
-            DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, ButtonFaceSheet(), {0, 0, 7, 21},
-                            {3, 3, 3, 3});
-        },
-        kRuns);
-    const double sliced_keyed = MicrosecondsPerCall(
-        [&] {
-            DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, OptionCircleSheet(), {0, 0, 13, 13},
-                            {5, 5, 5, 5}, TransparentKey);
-        },
-        kRuns);
-    const double transparent = MicrosecondsPerCall(
-        [&] { DrawTransparent(dst, 0, 0, kWidth, kHeight, src, 0, 0, TransparentKey); }, kRuns);
+    const auto blit = [&] { BitBlt(dst, 0, 0, kWidth, kHeight, src, 0, 0, SRCCOPY); };
+    const Comparison sliced = Compare(blit, [&] {
+        DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, ButtonFaceSheet(), {0, 0, 7, 21},
+                        {3, 3, 3, 3});
+    });
+    const Comparison sliced_keyed = Compare(blit, [&] {
+        DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, OptionCircleSheet(), {0, 0, 13, 13},
+                        {5, 5, 5, 5}, TransparentKey);
+    });
+    const Comparison transparent = Compare(
+        blit, [&] { DrawTransparent(dst, 0, 0, kWidth, kHeight, src, 0, 0, TransparentKey); });
+    // Where the time can go: a display DC, a canvas, a brush.
+    const Comparison display_dc =
+        Compare(blit, [] { DeleteDC(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)); });
+    const Comparison canvas = Compare(blit, [] { CreateMemoryCanvas(kWidth, kHeight); });
+    const Comparison fill =
+        Compare(blit, [&] { FillSolidRect(dst, 0, 0, kWidth, kHeight, White); });
 
-    // Where the time goes: every copy opens a display DC and makes canvases.
-    const double display_dc = MicrosecondsPerCall(
-        [] { DeleteDC(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)); }, kRuns);
-    const double canvas = MicrosecondsPerCall([] { CreateMemoryCanvas(kWidth, kHeight); }, kRuns);
-
-    std::printf("box %d x %d, median of %d runs, microseconds per call\n", kWidth, kHeight, kRuns);
-    std::printf("  BitBlt (baseline)            %9.2f us   1.00x\n", blit);
-    std::printf("  DrawSlicedImage              %9.2f us  %6.2fx\n", sliced, sliced / blit);
-    std::printf("  DrawSlicedImage, keyed       %9.2f us  %6.2fx\n", sliced_keyed,
-                sliced_keyed / blit);
-    std::printf("  DrawTransparent              %9.2f us  %6.2fx\n", transparent,
-                transparent / blit);
-    std::printf("of which:\n");
-    std::printf("  CreateDC(DISPLAY) + DeleteDC %9.2f us  %6.2fx\n", display_dc, display_dc / blit);
-    std::printf("  CreateMemoryCanvas + release %9.2f us  %6.2fx\n", canvas, canvas / blit);
+    std::printf("box %d x %d, medians of paired runs\n", kWidth, kHeight);
+    std::printf("  %-28s %9.2f us  %7.2fx\n", "BitBlt (baseline)", sliced.baseline, 1.0);
+    Print("DrawSlicedImage", sliced);
+    Print("DrawSlicedImage, keyed", sliced_keyed);
+    Print("DrawTransparent", transparent);
+    std::printf("for comparison:\n");
+    Print("CreateDC(DISPLAY) + DeleteDC", display_dc);
+    Print("CreateMemoryCanvas + release", canvas);
+    Print("FillSolidRect", fill);
     ReleaseGlyphSheets();
     return 0;
 }

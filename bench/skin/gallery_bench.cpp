@@ -7,13 +7,12 @@
 #include "tools/gallery/gallery_form.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 
 using namespace taverel;
 
-constexpr int kRuns = 7;
+constexpr int kRuns = 9;
 constexpr int kRepaints = 5;
 
 double GalleryRepaint(bool skinned) {
@@ -29,17 +28,10 @@ double GalleryRepaint(bool skinned) {
 }  // namespace
 
 int main() {
-    std::vector<double> skinned;
-    std::vector<double> plain;
-    for (int run = 0; run < kRuns; ++run) {
-        plain.push_back(GalleryRepaint(false));
-        skinned.push_back(GalleryRepaint(true));
-    }
-    const double skinned_us = bench::Median(skinned);
-    const double plain_us = bench::Median(plain);
-    std::printf("gallery, median of %d runs, microseconds\n", kRuns);
-    std::printf("  full repaint, --plain (baseline)  %9.1f us   1.00x\n", plain_us);
-    std::printf("  full repaint, skinned             %9.1f us  %6.2fx\n", skinned_us,
-                skinned_us / plain_us);
+    const bench::Comparison repaint = bench::ComparePairs(GalleryRepaint, kRuns);
+    std::printf("gallery, medians of paired runs\n");
+    std::printf("  full repaint, --plain (baseline)  %9.1f us   1.00x\n", repaint.baseline);
+    std::printf("  full repaint, skinned             %9.1f us  %6.2fx\n", repaint.subject,
+                repaint.ratio);
     return 0;
 }

@@ -1,27 +1,26 @@
 // What the skin costs on the main window: one fade tick of a push button
 // against one AlphaBlend of the same box onto the same window, and a full
 // repaint of the skinned main window against the same window unskinned.
-// Skinned and unskinned repaints alternate, so a change in the machine's load
-// touches both sides of the ratio.
+// Each side of a ratio is measured right after the other, in pairs.
 #include "app/ui/form1.h"
 #include "bench/timing.h"
 #include "platform/handles.h"
 #include "platform/win.h"
 #include "skin/attach.h"
+#include "skin/control_kind.h"
 #include "skin/fade.h"
 #include "skin/properties.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 
 using namespace taverel;
-using bench::Median;
-using bench::MicrosecondsPerCall;
+using bench::Compare;
+using bench::Comparison;
 
-constexpr int kRuns = 7;
-constexpr int kRepaints = 40;
+constexpr int kRuns = 15;
+constexpr int kRepaints = 20;
 
 class NoStarter : public app::ProgramStarter {
 public:
@@ -50,41 +49,53 @@ int main() {
     GetWindowRect(button, &box);
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;
-    SendMessageW(button, WM_MOUSEMOVE, 0, 0);
-    const double tick = MicrosecondsPerCall([button] { FadeTick(button); }, kRuns);
-    skin::StopFadeTimer(button);
+    const HDC hover_image = reinterpret_cast<HDC>(skin::GetSkinProp(
+        button, skin::prop::StateDc(skin::StateNumber(skin::VisualState::Hover))));
+    const platform::WindowDc target = platform::WindowDc::Whole(button);
     // The baseline: the blend alone, from the button's hover image onto the
     // button's window DC, with the DC already at hand.
-    const double blend = [&] {
-        const platform::WindowDc target = platform::WindowDc::Whole(button);
-        const HDC source = reinterpret_cast<HDC>(skin::GetSkinProp(button, skin::prop::StateDc(1)));
+    const auto blend = [&] {
         BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
-        return MicrosecondsPerCall(
-            [&] {
-                AlphaBlend(target.get(), 0, 0, width, height, source, 0, 0, width, height, half);
-            },
-            kRuns);
-    }();
+        AlphaBlend(target.get(), 0, 0, width, height, hover_image, 0, 0, width, height, half);
+    };
+    SendMessageW(button, WM_MOUSEMOVE, 0, 0);
+    const Comparison tick = Compare(blend, [button] { FadeTick(button); });
+    skin::StopFadeTimer(button);
+    const Comparison window_dc =
+        Compare(blend, [button] { platform::WindowDc::Whole(button).reset(); });
+    const Comparison read_prop =
+        Compare(blend, [button] { skin::GetSkinProp(button, skin::prop::AlphaLevel); });
+    const ATOM alpha_atom = GlobalFindAtomW(skin::prop::AlphaLevel);
+    const Comparison read_prop_atom =
+        Compare(blend, [&] { GetPropW(button, MAKEINTATOM(alpha_atom)); });
+    const Comparison kind = Compare(blend, [button] { skin::GetControlKind(button); });
 
-    std::vector<double> skinned;
-    std::vector<double> plain;
-    for (int run = 0; run < kRuns; ++run) {
-        skinned.push_back(bench::RepaintMicroseconds(window, kRepaints));
-        skin::DetachSkin(window);
-        bench::Pump();
-        plain.push_back(bench::RepaintMicroseconds(window, kRepaints));
-        skin::AttachSkin(window);
-        bench::Pump();
-    }
-    const double skinned_us = Median(skinned);
-    const double plain_us = Median(plain);
+    // The baseline: the same window with the skin given back.
+    const Comparison repaint = bench::ComparePairs(
+        [window](bool skinned) {
+            if (skinned)
+                skin::AttachSkin(window);
+            else
+                skin::DetachSkin(window);
+            bench::Pump();
+            return bench::RepaintMicroseconds(window, kRepaints);
+        },
+        kRuns);
 
-    std::printf("main window, median of %d runs, microseconds\n", kRuns);
-    std::printf("  AlphaBlend %d x %d (baseline)     %9.1f us   1.00x\n", width, height, blend);
-    std::printf("  fade tick                         %9.1f us  %6.2fx\n", tick, tick / blend);
-    std::printf("  full repaint, unskinned (baseline) %8.1f us   1.00x\n", plain_us);
-    std::printf("  full repaint, skinned              %8.1f us  %6.2fx\n", skinned_us,
-                skinned_us / plain_us);
+    std::printf("main window, medians of paired runs\n");
+    std::printf("  AlphaBlend %d x %d (baseline)    %9.1f us   1.00x\n", width, height,
+                tick.baseline);
+    std::printf("  fade tick                        %9.1f us  %6.2fx\n", tick.subject, tick.ratio);
+    std::printf("  GetWindowDC + ReleaseDC          %9.1f us  %6.2fx\n", window_dc.subject,
+                window_dc.ratio);
+    std::printf("  GetSkinProp                      %9.1f us  %6.2fx\n", read_prop.subject,
+                read_prop.ratio);
+    std::printf("  GetPropW by atom                 %9.1f us  %6.2fx\n", read_prop_atom.subject,
+                read_prop_atom.ratio);
+    std::printf("  GetControlKind                   %9.1f us  %6.2fx\n", kind.subject, kind.ratio);
+    std::printf("  full repaint, unskinned (baseline) %7.1f us   1.00x\n", repaint.baseline);
+    std::printf("  full repaint, skinned            %9.1f us  %6.2fx\n", repaint.subject,
+                repaint.ratio);
     form.Close();
     return 0;
 }

@@ -1,21 +1,19 @@
 // Start-up cost of taverel.exe against an empty Win32 window (empty_window.exe
 // beside this program): from CreateProcess until the program's window is
 // visible and the program waits for input. The two programs start in turn,
-// so a change in the machine's load touches both sides of the ratio.
+// in pairs, so a burst of load touches both sides of a ratio.
 // usage: start_bench [taverel.exe]   (default: the build's app/ui/taverel.exe)
 #include "bench/timing.h"
 #include "platform/win.h"
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
-using taverel::bench::Median;
 using taverel::bench::Now;
 
-constexpr int kRuns = 7;
+constexpr int kRuns = 9;
 constexpr DWORD kPatienceMs = 30000;
 
 struct Search {
@@ -82,21 +80,20 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring empty = here + L"empty_window.exe";
     const std::wstring taverel = argc > 1 ? argv[1] : here + L"..\\..\\app\\ui\\taverel.exe";
 
-    std::vector<double> empty_ms;
-    std::vector<double> taverel_ms;
-    for (int run = 0; run < kRuns; ++run) {
-        empty_ms.push_back(StartUntilIdle(empty));
-        taverel_ms.push_back(StartUntilIdle(taverel));
-        if (empty_ms.back() < 0 || taverel_ms.back() < 0) {
-            std::fprintf(stderr, "start_bench: a program did not come up\n");
-            return 1;
-        }
+    bool failed = false;
+    const taverel::bench::Comparison start = taverel::bench::ComparePairs(
+        [&](bool is_taverel) {
+            const double ms = StartUntilIdle(is_taverel ? taverel : empty);
+            failed = failed || ms < 0;
+            return ms;
+        },
+        kRuns);
+    if (failed) {
+        std::fprintf(stderr, "start_bench: a program did not come up\n");
+        return 1;
     }
-    const double empty_median = Median(empty_ms);
-    const double taverel_median = Median(taverel_ms);
-    std::printf("start until the window is up and idle, median of %d runs\n", kRuns);
-    std::printf("  empty Win32 window (baseline)  %8.1f ms   1.00x\n", empty_median);
-    std::printf("  taverel.exe                    %8.1f ms  %6.2fx\n", taverel_median,
-                taverel_median / empty_median);
+    std::printf("start until the window is up and idle, medians of paired runs\n");
+    std::printf("  empty Win32 window (baseline)  %8.1f ms   1.00x\n", start.baseline);
+    std::printf("  taverel.exe                    %8.1f ms  %6.2fx\n", start.subject, start.ratio);
     return 0;
 }
