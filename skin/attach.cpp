@@ -3,6 +3,7 @@
 #include "platform/library.h"
 #include "platform/window_procedure.h"
 #include "skin/draw/glyph_sheets.h"
+#include "skin/draw/scratch_surfaces.h"
 #include "skin/engine_state.h"
 #include "skin/properties.h"
 #include "skin/kinds/kind_table.h"
@@ -24,10 +25,12 @@ void Initialise() {
     engine.initialised = true;
     engine.track_mouse_event_available = platform::IsApiAvailable("TrackMouseEvent", L"User32");
     BuildGlyphSheets();
+    HoldScratchSurfaces();
 }
 
 void ReturnToUninitialised() {
     engine.skinned_window_count = 0;
+    ReleaseScratchSurfaces();
     ReleaseGlyphSheets();
     engine.initialised = false;
 }

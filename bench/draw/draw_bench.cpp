@@ -8,6 +8,7 @@
 #include "skin/draw/colours.h"
 #include "skin/draw/glyph_sheets.h"
 #include "skin/draw/primitives.h"
+#include "skin/draw/scratch_surfaces.h"
 
 #include <cstdio>
 
@@ -27,7 +28,9 @@ void Print(const char* what, const Comparison& c) {
 }  // namespace
 
 int main() {
+    // What the engine makes at its first attach.
     BuildGlyphSheets();
+    HoldScratchSurfaces();
     MemoryCanvas target = CreateMemoryCanvas(kWidth, kHeight);
     MemoryCanvas source = CreateMemoryCanvas(kWidth, kHeight);
     if (!target || !source || !GlyphSheetsBuilt()) {
@@ -41,10 +44,11 @@ int main() {
     const HDC src = source.dc();
 
     const auto blit = [&] { BitBlt(dst, 0, 0, kWidth, kHeight, src, 0, 0, SRCCOPY); };
-    const Comparison sliced = Compare(blit, [&] {
+    const auto sliced_face = [&] {
         DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, ButtonFaceSheet(), {0, 0, 7, 21},
                         {3, 3, 3, 3});
-    });
+    };
+    const Comparison sliced = Compare(blit, sliced_face);
     const Comparison sliced_keyed = Compare(blit, [&] {
         DrawSlicedImage(dst, {0, 0, kWidth, kHeight}, OptionCircleSheet(), {0, 0, 13, 13},
                         {5, 5, 5, 5}, TransparentKey);
@@ -55,6 +59,12 @@ int main() {
     const Comparison display_dc =
         Compare(blit, [] { DeleteDC(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)); });
     const Comparison canvas = Compare(blit, [] { CreateMemoryCanvas(kWidth, kHeight); });
+    const Comparison sliced_alone = [&] {
+        ReleaseScratchSurfaces();
+        const Comparison alone = Compare(blit, sliced_face);
+        HoldScratchSurfaces();
+        return alone;
+    }();
     const Comparison fill =
         Compare(blit, [&] { FillSolidRect(dst, 0, 0, kWidth, kHeight, White); });
 
@@ -66,7 +76,9 @@ int main() {
     std::printf("for comparison:\n");
     Print("CreateDC(DISPLAY) + DeleteDC", display_dc);
     Print("CreateMemoryCanvas + release", canvas);
+    Print("DrawSlicedImage, no engine", sliced_alone);
     Print("FillSolidRect", fill);
+    ReleaseScratchSurfaces();
     ReleaseGlyphSheets();
     return 0;
 }

@@ -1,5 +1,5 @@
-#include "skin/draw/canvas.h"
 #include "skin/draw/primitives.h"
+#include "skin/draw/scratch_surfaces.h"
 
 namespace taverel::skin {
 
@@ -11,10 +11,14 @@ int DrawSlicedImage(HDC dst, Box to, HDC src, Box from, Margins keep, std::optio
         return 0;
     // Everything is composed off screen first so the destination sees one
     // opaque (or one keyed) write, never the slices one by one.
-    MemoryCanvas canvas = CreateMemoryCanvas(dw, dh);
+    const ScratchScope scope;
+    const ScratchSurface canvas(ScratchUse::Slices, dw, dh);
     if (!canvas)
         return 0;
     const HDC c = canvas.dc();
+    // A slice the platform declines (an empty or out-of-range source) leaves
+    // black behind, as on a new bitmap, not the previous user's pixels.
+    PatBlt(c, 0, 0, dw, dh, BLACKNESS);
 
     if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
         // With no margin to keep, one stretch. Non-positive margins still

@@ -1,11 +1,11 @@
 #include "skin/draw/primitives.h"
 
-#include "platform/bitmap_surface.h"
 #include "platform/gdi.h"
 #include "platform/handles.h"
+#include "skin/draw/scratch_surfaces.h"
 
-#include <optional>
-#include <utility>
+#include <cstddef>
+#include <cstdint>
 
 namespace taverel::skin {
 
@@ -14,6 +14,28 @@ namespace {
 // destination AND NOT source
 constexpr DWORD kMaskOut = 0x00220326;
 
+// The masking below, done pixel by pixel on 32-bit surfaces: one pass instead
+// of four raster operations, two of them between colour and monochrome. The
+// results are the same bits: under the key the destination stays (ANDed with
+// white, which clears the unused top byte), elsewhere the source arrives.
+void MergeUnderKey(const ScratchSurface& work, const ScratchSurface& source, int width, int height,
+                   COLORREF key) {
+    GdiFlush();
+    // A DIB pixel is 0x00RRGGBB, a COLORREF 0x00BBGGRR.
+    const std::uint32_t key_pixel =
+        (GetRValue(key) << 16) | (GetGValue(key) << 8) | static_cast<std::uint32_t>(GetBValue(key));
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* out = work.pixels() + static_cast<std::size_t>(y) * work.stride();
+        const std::uint32_t* in = source.pixels() + static_cast<std::size_t>(y) * source.stride();
+        for (int x = 0; x < width; ++x) {
+            if ((in[x] & 0x00FFFFFF) == key_pixel)
+                out[x] &= 0x00FFFFFF;
+            else
+                out[x] = in[x];
+        }
+    }
+}
+
 }  // namespace
 
 void DrawTransparent(HDC dst, int dx, int dy, int width, int height, HDC src, int sx, int sy,
@@ -21,57 +43,57 @@ void DrawTransparent(HDC dst, int dx, int dy, int width, int height, HDC src, in
     if (width <= 0 || height <= 0)
         return;
 
-    platform::MemoryDc display = platform::CreateDisplayDc();
-    platform::Palette halftone;
-    if (!palette) {
-        halftone = platform::CreateHalftonePaletteFor(display.get());
-        palette = halftone.get();
-    }
+    const ScratchScope scope;
+    if (!palette)
+        palette = HeldHalftonePalette();
     const COLORREF key_colour = platform::TranslateOleColour(key, palette);
 
-    // Declared in the reverse of their release order: source, work, mask,
-    // then the palette this call made, then the display DC.
-    std::optional<platform::BitmapSurface> mask;
-    std::optional<platform::BitmapSurface> work;
-    std::optional<platform::BitmapSurface> source;
+    const ScratchSurface work(ScratchUse::KeyedWork, width, height);
+    const ScratchSurface source(ScratchUse::KeyedSource, width, height);
+    if (!work || !source)
+        return;
+    // Declared after the surfaces, so the palettes go back first.
+    const platform::SelectedPalette work_palette(work.dc(), palette, TRUE, FALSE);
+    const platform::SelectedPalette source_palette(source.dc(), palette, TRUE, TRUE);
 
-    work.emplace(display.get(), platform::CreateCompatibleBitmapFor(display.get(), width, height),
-                 palette, FALSE);
-    BitBlt(work->dc(), 0, 0, width, height, dst, dx, dy, SRCCOPY);
+    BitBlt(work.dc(), 0, 0, width, height, dst, dx, dy, SRCCOPY);
 
-    platform::Bitmap source_bitmap =
-        platform::CreateCompatibleBitmapFor(display.get(), width, height);
-    platform::Bitmap mask_bitmap = platform::CreateMonochromeBitmap(width, height);
+    // A monochrome source takes its colours from these when copied. Where
+    // the source box leaves the source bitmap nothing arrives, and black
+    // stays, as on a new bitmap.
+    PatBlt(source.dc(), 0, 0, width, height, BLACKNESS);
+    SetBkColor(source.dc(), GetBkColor(src));
+    SetTextColor(source.dc(), GetTextColor(src));
+    BitBlt(source.dc(), 0, 0, width, height, src, sx, sy, SRCCOPY);
 
-    source.emplace(display.get(), std::move(source_bitmap), palette, TRUE);
-    // A monochrome source takes its colours from these when copied.
-    SetBkColor(source->dc(), GetBkColor(src));
-    SetTextColor(source->dc(), GetTextColor(src));
-    BitBlt(source->dc(), 0, 0, width, height, src, sx, sy, SRCCOPY);
+    if (work.pixels() && source.pixels()) {
+        MergeUnderKey(work, source, width, height, key_colour);
+        BitBlt(dst, dx, dy, width, height, work.dc(), 0, 0, SRCCOPY);
+        return;
+    }
 
-    mask.emplace(display.get(), std::move(mask_bitmap));
-
+    const ScratchSurface mask(ScratchUse::KeyedMask, width, height);
+    if (!mask)
+        return;
     // Colour to monochrome: pixels equal to the background colour become 1.
-    SetBkColor(source->dc(), key_colour);
-    SetTextColor(source->dc(), 0x00FFFFFF);
-    BitBlt(mask->dc(), 0, 0, width, height, source->dc(), 0, 0, SRCCOPY);
+    SetBkColor(source.dc(), key_colour);
+    SetTextColor(source.dc(), 0x00FFFFFF);
+    BitBlt(mask.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCCOPY);
 
     // Monochrome to colour: 1 bits arrive as the background (white), 0 bits
     // as the text colour (black); key pixels of the source turn black.
-    SetTextColor(source->dc(), 0x00000000);
-    SetBkColor(source->dc(), 0x00FFFFFF);
-    BitBlt(source->dc(), 0, 0, width, height, mask->dc(), 0, 0, kMaskOut);
+    SetTextColor(source.dc(), 0x00000000);
+    SetBkColor(source.dc(), 0x00FFFFFF);
+    BitBlt(source.dc(), 0, 0, width, height, mask.dc(), 0, 0, kMaskOut);
 
-    // The work surface still has a fresh DC's white background and black
-    // text: the destination survives under the key, black holes elsewhere.
-    BitBlt(work->dc(), 0, 0, width, height, mask->dc(), 0, 0, SRCAND);
-    BitBlt(work->dc(), 0, 0, width, height, source->dc(), 0, 0, SRCPAINT);
+    // The same conversion onto the work surface: the destination survives
+    // under the key, black holes elsewhere.
+    SetTextColor(work.dc(), 0x00000000);
+    SetBkColor(work.dc(), 0x00FFFFFF);
+    BitBlt(work.dc(), 0, 0, width, height, mask.dc(), 0, 0, SRCAND);
+    BitBlt(work.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCPAINT);
 
-    BitBlt(dst, dx, dy, width, height, work->dc(), 0, 0, SRCCOPY);
-
-    source.reset();
-    work.reset();
-    mask.reset();
+    BitBlt(dst, dx, dy, width, height, work.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace taverel::skin
