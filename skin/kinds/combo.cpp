@@ -3,11 +3,11 @@
 // text comes from the edit child, which paints itself.
 #include "platform/handles.h"
 #include "platform/window_procedure.h"
-#include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
+#include "skin/draw/scratch_surfaces.h"
 #include "skin/kinds/combo.h"
 #include "skin/kinds/kind_parts.h"
 #include "skin/kinds/kind_table.h"
@@ -41,7 +41,7 @@ int PaintComboButton(HWND window, HDC dc, VisualState state, bool force) {
     const int button_width = GetSystemMetrics(SM_CXVSCROLL) + 1;
     const int button_height = bounds.Height - 2;
     const int scale = GlyphScaleOf(window);
-    MemoryCanvas canvas = CreateMemoryCanvas(button_width, button_height);
+    const ScratchSurface canvas(ScratchUse::Compose, button_width, button_height);
     HDC face = canvas.dc();
     if (state == VisualState::Hover || state == VisualState::Pressed) {
         DrawGlyph(

@@ -1,7 +1,7 @@
 #include "skin/kinds/header.h"
 
 #include "platform/handles.h"
-#include "skin/draw/canvas.h"
+#include "skin/draw/scratch_surfaces.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
@@ -79,7 +79,7 @@ int PaintHeaderItem(HWND window, HDC dc, int index, VisualState state) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
 
-    MemoryCanvas canvas = CreateMemoryCanvas(width, bounds.Height);
+    const ScratchSurface canvas(ScratchUse::Compose, width, bounds.Height);
     platform::SelectedObject font(canvas.dc(), HeaderFont(window));
     SetBkMode(canvas.dc(), TRANSPARENT);
     DrawItemFace(canvas.dc(), 0, width, bounds.Height, state, GlyphScaleOf(window));
@@ -101,7 +101,7 @@ namespace {
 LRESULT PaintHeaderBranch(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
-    MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
+    const ScratchSurface canvas(ScratchUse::Compose, bounds.Width, bounds.Height);
     HDC dc = canvas.dc();
     // Right of the last item the header shows this stretched column.
     const int scale = GlyphScaleOf(window);

@@ -3,7 +3,7 @@
 #include "skin/kinds/progress.h"
 
 #include "platform/handles.h"
-#include "skin/draw/canvas.h"
+#include "skin/draw/scratch_surfaces.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/primitives.h"
@@ -41,7 +41,7 @@ namespace {
 LRESULT PaintBar(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     const SIZE client = ClientSize(window);
-    MemoryCanvas canvas = CreateMemoryCanvas(client.cx, client.cy);
+    const ScratchSurface canvas(ScratchUse::Compose, client.cx, client.cy);
     const float fraction = ProgressFraction(window);
     HDC dc = canvas.dc();
     FillSolidRect(dc, 0, 0, client.cx, client.cy, White);
@@ -67,7 +67,7 @@ LRESULT PaintFrame(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     const SIZE client = ClientSize(window);
-    MemoryCanvas canvas = CreateMemoryCanvas(bounds.Width, bounds.Height);
+    const ScratchSurface canvas(ScratchUse::Compose, bounds.Width, bounds.Height);
     const float fraction = ProgressFraction(window);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     HDC dc = canvas.dc();

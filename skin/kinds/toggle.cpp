@@ -6,11 +6,11 @@
 #include "platform/dpi.h"
 #include "platform/handles.h"
 #include "platform/window_procedure.h"
-#include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/glyph_atlas.h"
 #include "skin/draw/primitives.h"
+#include "skin/draw/scratch_surfaces.h"
 #include "skin/kinds/kind_parts.h"
 #include "skin/kinds/kind_table.h"
 #include "skin/kinds/toggle.h"
@@ -98,7 +98,7 @@ int PaintCheckBox(HWND window, VisualState state, bool force) {
     const int f = box.scale;
     const int side = box.art;
 
-    MemoryCanvas canvas = CreateMemoryCanvas(side, side);
+    const ScratchSurface canvas(ScratchUse::Compose, side, side);
     platform::WindowDc target = platform::WindowDc::Whole(window);
     HDC dc = canvas.dc();
     FillSolidRect(dc, 0, 0, side, side, White);
@@ -140,13 +140,17 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
     platform::WindowDc target = platform::WindowDc::Whole(window);
     ClearPlatformGlyph(window, target.get(), box);
 
-    // Drawn straight onto the window with the key left out, so the control's
-    // own background shows through the circle's corners.
+    // Drawn over what the window shows with the key left out, so the
+    // control's own background shows through the circle's corners: the art's
+    // box is read once, composed off screen and written back once.
+    const ScratchSurface canvas(ScratchUse::Compose, box.art, box.art);
+    const HDC dc = canvas.dc();
+    BitBlt(dc, 0, 0, box.art, box.art, target.get(), box.art_x, box.art_y, SRCCOPY);
     const bool enabled = IsWindowEnabled(window) != FALSE;
     // An enabled button asked for a state beyond Pressed gets no circle.
     const int row = StateNumber(state);
     if (!enabled || (row >= 0 && row <= StateNumber(VisualState::Pressed))) {
-        DrawGlyph(target.get(), {box.art_x, box.art_y, box.art, box.art},
+        DrawGlyph(dc, {0, 0, box.art, box.art},
                   Scaled(atlas::OptionCircle(enabled ? state : VisualState::Disabled), box.scale),
                   TransparentKey);
     }
@@ -155,8 +159,9 @@ int PaintOptionButton(HWND window, VisualState state, bool force) {
             Scaled(enabled ? atlas::OptionDot : atlas::OptionDotDisabled, box.scale);
         const int dot_x = box.art_x + RoundHalfEven((box.art - dot.box.width) / 2.0);
         const int dot_y = RoundHalfEven((box.art - dot.box.height) / 2.0 + box.art_y);
-        DrawGlyphTransparent(target.get(), dot_x, dot_y, dot);
+        DrawGlyphTransparent(dc, dot_x - box.art_x, dot_y - box.art_y, dot);
     }
+    BitBlt(target.get(), box.art_x, box.art_y, box.art, box.art, dc, 0, 0, SRCCOPY);
     return 1;
 }
 
