@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace taverel::skin {
 
@@ -31,6 +33,33 @@ bool Inside(GlyphSheet sheet, int x, int y) {
     return IndexOf(sheet) < GlyphSheetCount && x >= 0 && y >= 0 && x < size.cx && y < size.cy;
 }
 
+// Every pixel of the sheet in one transfer, each pixel of the data a scale x
+// scale block: a pixel at a time costs about as much as the rest of attaching
+// a window.
+void WritePixels(HDC dc, GlyphSheet sheet, int scale) {
+    const SIZE size = glyph_data::Size(sheet);
+    const int width = size.cx * scale;
+    const int height = size.cy * scale;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            // A DIB pixel is 0x00RRGGBB, a COLORREF 0x00BBGGRR.
+            const COLORREF colour = glyph_data::Pixel(sheet, x / scale, y / scale);
+            pixels[static_cast<std::size_t>(y) * width + x] =
+                (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        }
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
+                      DIB_RGB_COLORS);
+}
+
 // Writes the five sheets with every pixel of the data a scale x scale block.
 SheetSet MakeSheets(int scale) {
     SheetSet sheets;
@@ -41,14 +70,8 @@ SheetSet MakeSheets(int scale) {
     // A sheet that could not be made stays empty; writes to it would fail
     // anyway, and copies from it fail in turn.
     for (GlyphSheet sheet : kSheetOrder) {
-        const HDC dc = sheets[IndexOf(sheet)].dc();
-        if (!dc)
-            continue;
-        const SIZE size = glyph_data::Size(sheet);
-        for (int y = 0; y < size.cy * scale; ++y) {
-            for (int x = 0; x < size.cx * scale; ++x)
-                SetPixel(dc, x, y, glyph_data::Pixel(sheet, x / scale, y / scale));
-        }
+        if (const HDC dc = sheets[IndexOf(sheet)].dc())
+            WritePixels(dc, sheet, scale);
     }
     return sheets;
 }
