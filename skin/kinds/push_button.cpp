@@ -90,16 +90,21 @@ void RenderButtonStates(HWND window) {
     }
 }
 
-void BlendButtonFade(HWND window, HDC dc) {
+namespace {
+
+void MarkIfDisabled(HWND window) {
     if (!IsWindowEnabled(window))
         StoreState(window, VisualState::Disabled);
-    if (KeepsOwnDrawing(window))
-        return;
+}
 
+// The image of the stored state at `level`, straight from the button's own
+// image onto the window: no canvas, and no DC beyond the window's own when
+// none is given. Every property is read once (each read is a round trip to
+// the window system, which costs as much as a small blend under Wine).
+void BlendStoredState(HWND window, HDC dc, INT_PTR level) {
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     const int state = StateNumber(StoredState(window));
-    const INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
     if (state < 0 || state >= StateCount)
         return;
     const HDC source = StateDcOf(window, state);
@@ -110,6 +115,11 @@ void BlendButtonFade(HWND window, HDC dc) {
         own = platform::WindowDc::Whole(window);
         target = own.get();
     }
+    // At full level a blend gives back the source's colours exactly.
+    if (level == FullLevel) {
+        BitBlt(target, 0, 0, bounds.Width, bounds.Height, source, 0, 0, SRCCOPY);
+        return;
+    }
     BLENDFUNCTION blend{};
     blend.BlendOp = AC_SRC_OVER;
     blend.BlendFlags = 0;
@@ -118,6 +128,19 @@ void BlendButtonFade(HWND window, HDC dc) {
     // gdi32's GdiAlphaBlend is msimg32's AlphaBlend; gdi32 is a known DLL.
     GdiAlphaBlend(target, 0, 0, bounds.Width, bounds.Height, source, 0, 0, bounds.Width,
                   bounds.Height, blend);
+}
+
+// BlendButtonFade with the level the caller has just read or written.
+void BlendAt(HWND window, HDC dc, INT_PTR level) {
+    MarkIfDisabled(window);
+    if (!KeepsOwnDrawing(window))
+        BlendStoredState(window, dc, level);
+}
+
+}  // namespace
+
+void BlendButtonFade(HWND window, HDC dc) {
+    BlendAt(window, dc, GetSkinProp(window, prop::AlphaLevel));
 }
 
 void ApplyButtonRegion(HWND window, int width, int height) {
@@ -137,7 +160,8 @@ LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wpar
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
     const platform::PaintDc paint(window);
-    BlendButtonFade(window, paint.get());
+    MarkIfDisabled(window);
+    BlendStoredState(window, paint.get(), FullLevel);
     return 0;
 }
 
@@ -197,7 +221,7 @@ void ShowPressedAtOnce(HWND window) {
     StopFadeTimer(window);
     StoreState(window, VisualState::Pressed);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
-    BlendButtonFade(window, nullptr);
+    BlendAt(window, nullptr, FullLevel);
     SetSkinProp(window, prop::AlphaLevel, 0);
 }
 
@@ -218,7 +242,7 @@ void MouseMove(HWND window, WPARAM, LPARAM, bool entered) {
     if (!PointerOver(window)) {
         StopFadeTimer(window);
         SetSkinProp(window, prop::AlphaLevel, FullLevel);
-        BlendButtonFade(window, nullptr);
+        BlendAt(window, nullptr, FullLevel);
     }
 }
 
@@ -227,7 +251,7 @@ void MouseLeave(HWND window) {
     SetSkinProp(window, prop::MouseFlag, 0);
     StoreState(window, VisualState::Hover);
     SetSkinProp(window, prop::AlphaLevel, LeaveBlendLevel);
-    BlendButtonFade(window, nullptr);
+    BlendAt(window, nullptr, LeaveBlendLevel);
     FadeTo(window, VisualState::Normal, HoverStartLevel);
 }
 
@@ -268,7 +292,7 @@ void Enabled(HWND window, WPARAM enable) {
 void Tick(HWND window) {
     // Any WM_TIMER advances the fade, whichever timer sent it.
     INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
-    BlendButtonFade(window, nullptr);
+    BlendAt(window, nullptr, level);
     level += FadeStep;
     if (level > FullLevel) {
         StopFadeTimer(window);
