@@ -9,6 +9,15 @@ int DrawSlicedImage(HDC dst, Box to, HDC src, Box from, Margins keep, std::optio
     const int left = keep.left, top = keep.top, right = keep.right, bottom = keep.bottom;
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return 0;
+    // Unscaled, the nine slices put every source pixel back where it was: a
+    // keyed copy of the source box draws the same (an option circle at the
+    // usual check-mark size), without composing the slices first.
+    const bool whole_margins = left >= 0 && top >= 0 && right >= 0 && bottom >= 0 &&
+                               left + right <= sw && top + bottom <= sh;
+    if (key && whole_margins && dw > 0 && dh > 0 && dw == sw && dh == sh) {
+        DrawTransparent(dst, dx, dy, dw, dh, src, sx, sy, *key, nullptr);
+        return 1;
+    }
     // Everything is composed off screen first so the destination sees one
     // opaque (or one keyed) write, never the slices one by one.
     const ScratchScope scope;
