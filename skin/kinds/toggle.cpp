@@ -82,7 +82,7 @@ int CheckState(HWND window) {
 
 // True when the painter has to draw; records the state it is about to draw.
 bool TakeState(HWND window, VisualState state, bool force) {
-    if (StoredState(window) == state && !force)
+    if (!force && StoredState(window) == state)
         return false;
     StoreState(window, state);
     return true;
