@@ -1,5 +1,9 @@
 #include "skin/properties.h"
 
+#include "skin/property_mirror.h"
+
+#include <optional>
+
 namespace taverel::skin {
 
 namespace prop {
@@ -17,15 +21,21 @@ const wchar_t* StateBitmap(int state) {
 }  // namespace prop
 
 INT_PTR GetSkinProp(HWND window, const wchar_t* name) {
-    return reinterpret_cast<INT_PTR>(GetPropW(window, name));
+    if (const std::optional<INT_PTR> mirrored = MirroredProperty(window, name))
+        return *mirrored;
+    const auto value = reinterpret_cast<INT_PTR>(GetPropW(window, name));
+    MirrorPropertyWrite(window, name, value, true);
+    return value;
 }
 
 void SetSkinProp(HWND window, const wchar_t* name, INT_PTR value) {
-    SetPropW(window, name, reinterpret_cast<HANDLE>(value));
+    const BOOL stored = SetPropW(window, name, reinterpret_cast<HANDLE>(value));
+    MirrorPropertyWrite(window, name, value, stored != FALSE);
 }
 
 void RemoveSkinProp(HWND window, const wchar_t* name) {
     RemovePropW(window, name);
+    MirrorPropertyWrite(window, name, 0, true);
 }
 
 VisualState StoredState(HWND window) {
