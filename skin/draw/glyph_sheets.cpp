@@ -2,6 +2,7 @@
 
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
+#include "skin/draw/direct_pixels.h"
 #include "skin/draw/glyph_sheet_data.h"
 
 #include <array>
@@ -43,19 +44,11 @@ void WritePixels(HDC dc, GlyphSheet sheet, int scale) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            // A DIB pixel is 0x00RRGGBB, a COLORREF 0x00BBGGRR.
-            const COLORREF colour = glyph_data::Pixel(sheet, x / scale, y / scale);
             pixels[static_cast<std::size_t>(y) * width + x] =
-                (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+                DibPixel(glyph_data::Pixel(sheet, x / scale, y / scale));
         }
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
     SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
                       DIB_RGB_COLORS);
 }

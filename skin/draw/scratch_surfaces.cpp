@@ -1,6 +1,7 @@
 #include "skin/draw/scratch_surfaces.h"
 
 #include "platform/gdi.h"
+#include "skin/draw/direct_pixels.h"
 
 #include <array>
 #include <cstddef>
@@ -41,13 +42,7 @@ void ResetAttributes(HDC dc) {
 }
 
 platform::Bitmap CreateDirect32Bitmap(HDC, int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
     return platform::Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 

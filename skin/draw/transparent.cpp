@@ -2,6 +2,7 @@
 
 #include "platform/gdi.h"
 #include "platform/handles.h"
+#include "skin/draw/direct_pixels.h"
 #include "skin/draw/scratch_surfaces.h"
 
 #include <cstddef>
@@ -21,9 +22,7 @@ constexpr DWORD kMaskOut = 0x00220326;
 void MergeUnderKey(const ScratchSurface& work, const ScratchSurface& source, int width, int height,
                    COLORREF key) {
     GdiFlush();
-    // A DIB pixel is 0x00RRGGBB, a COLORREF 0x00BBGGRR.
-    const std::uint32_t key_pixel =
-        (GetRValue(key) << 16) | (GetGValue(key) << 8) | static_cast<std::uint32_t>(GetBValue(key));
+    const std::uint32_t key_pixel = DibPixel(key);
     for (int y = 0; y < height; ++y) {
         std::uint32_t* out = work.pixels() + static_cast<std::size_t>(y) * work.stride();
         const std::uint32_t* in = source.pixels() + static_cast<std::size_t>(y) * source.stride();
