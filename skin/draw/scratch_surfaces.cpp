@@ -124,10 +124,6 @@ void ReleaseScratchSurfaces() {
     g_scratch.held = false;
 }
 
-bool ScratchSurfacesHeld() {
-    return g_scratch.held;
-}
-
 int HeldScratchObjectCount() {
     int count = (g_scratch.display ? 1 : 0) + (g_scratch.halftone ? 1 : 0);
     for (const ScratchBitmap& surface : g_scratch.surfaces)

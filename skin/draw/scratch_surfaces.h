@@ -25,7 +25,6 @@ void HoldScratchSurfaces();
 // Releases everything held. A surface lent out at the time goes when it is
 // given back.
 void ReleaseScratchSurfaces();
-bool ScratchSurfacesHeld();
 // GDI objects held right now: DCs, bitmaps and the palette.
 int HeldScratchObjectCount();
 // The most the held set can come to: the display DC, the palette and, per
