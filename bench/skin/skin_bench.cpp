@@ -51,10 +51,11 @@ int main() {
         button, skin::prop::StateDc(skin::StateNumber(skin::VisualState::Hover))));
     const platform::WindowDc target = platform::WindowDc::Whole(button);
     // The baseline: the blend alone, from the button's hover image onto the
-    // button's window DC, with the DC already at hand.
+    // button's window DC, with the DC already at hand (gdi32's GdiAlphaBlend
+    // is msimg32's AlphaBlend, without loading msimg32).
     const auto blend = [&] {
         BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
-        AlphaBlend(target.get(), 0, 0, width, height, hover_image, 0, 0, width, height, half);
+        GdiAlphaBlend(target.get(), 0, 0, width, height, hover_image, 0, 0, width, height, half);
     };
     SendMessageW(button, WM_MOUSEMOVE, 0, 0);
     const Comparison tick = Compare(blend, [button] { FadeTick(button); });
