@@ -57,7 +57,10 @@ int main() {
         BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
         GdiAlphaBlend(target.get(), 0, 0, width, height, hover_image, 0, 0, width, height, half);
     };
+    // Into the hover fade; the ticks are sent below, so the window system's
+    // own timer is stopped and does not interleave its ticks.
     SendMessageW(button, WM_MOUSEMOVE, 0, 0);
+    skin::StopFadeTimer(button);
     const Comparison tick = Compare(blend, [button] { FadeTick(button); });
     skin::StopFadeTimer(button);
     const Comparison window_dc =
