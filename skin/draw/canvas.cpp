@@ -32,14 +32,18 @@ MemoryCanvas CreateMemoryCanvas(int width, int height) {
     // stock bitmap and Wine accepts negative sizes; neither is a canvas.
     if (width <= 0 || height <= 0)
         return {};
-    platform::MemoryDc display = platform::CreateDisplayDc();
-    if (!display)
+    const platform::MemoryDc display = platform::CreateDisplayDc();
+    return CreateMemoryCanvas(width, height, display.get());
+}
+
+MemoryCanvas CreateMemoryCanvas(int width, int height, HDC reference) {
+    if (width <= 0 || height <= 0 || !reference)
         return {};
-    platform::Bitmap bitmap = platform::CreateCompatibleBitmapFor(display.get(), width, height);
+    platform::Bitmap bitmap = platform::CreateCompatibleBitmapFor(reference, width, height);
     if (!bitmap)
         return {};
     MemoryCanvas canvas;
-    canvas.surface_ = platform::BitmapSurface(display.get(), std::move(bitmap));
+    canvas.surface_ = platform::BitmapSurface(reference, std::move(bitmap));
     if (!canvas.surface_)
         return {};
     canvas.width_ = width;

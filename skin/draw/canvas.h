@@ -24,7 +24,7 @@ public:
     void reset();
 
 private:
-    friend MemoryCanvas CreateMemoryCanvas(int width, int height);
+    friend MemoryCanvas CreateMemoryCanvas(int width, int height, HDC reference);
     platform::BitmapSurface surface_;
     int width_ = 0;
     int height_ = 0;
@@ -33,5 +33,8 @@ private:
 // An empty canvas (operator bool false) when the display context, the memory
 // context or the bitmap cannot be made; nothing is left behind then.
 MemoryCanvas CreateMemoryCanvas(int width, int height);
+// The same, compatible with `reference` (a display DC the caller holds, so
+// that several canvases need not open one each).
+MemoryCanvas CreateMemoryCanvas(int width, int height, HDC reference);
 
 }  // namespace taverel::skin

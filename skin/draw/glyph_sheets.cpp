@@ -1,5 +1,6 @@
 #include "skin/draw/glyph_sheets.h"
 
+#include "platform/gdi.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/direct_pixels.h"
@@ -56,9 +57,12 @@ void WritePixels(HDC dc, GlyphSheet sheet, int scale) {
 // Writes the five sheets with every pixel of the data a scale x scale block.
 SheetSet MakeSheets(int scale) {
     SheetSet sheets;
+    // One display DC for the five: opening one costs as much as writing a sheet.
+    const platform::MemoryDc display = platform::CreateDisplayDc();
     for (GlyphSheet sheet : kSheetOrder) {
         const SIZE size = glyph_data::Size(sheet);
-        sheets[IndexOf(sheet)] = CreateMemoryCanvas(size.cx * scale, size.cy * scale);
+        sheets[IndexOf(sheet)] =
+            CreateMemoryCanvas(size.cx * scale, size.cy * scale, display.get());
     }
     // A sheet that could not be made stays empty; writes to it would fail
     // anyway, and copies from it fail in turn.

@@ -1,7 +1,7 @@
 // The five built-in glyph sheets every painter cuts its pictures from. They
-// come from no file: their pixels are written one by one when the skin is
-// first attached, shared by all skinned windows, and released when the last
-// skinned window is given back. On a high-DPI screen the painters draw the
+// come from no file: their pixels are written from built-in data when the
+// skin is first attached, shared by all skinned windows, and released when
+// the last skinned window is given back. On a high-DPI screen the painters draw the
 // same art at a whole factor: each pixel a factor x factor block, so pixel
 // art is never resampled by a fraction and the see-through key stays exact.
 #pragma once
