@@ -6,7 +6,6 @@
 #include "skin/draw/scratch_surfaces.h"
 #include "skin/engine_state.h"
 #include "skin/properties.h"
-#include "skin/property_mirror.h"
 #include "skin/kinds/kind_table.h"
 #include "skin/window_proc.h"
 
@@ -31,7 +30,6 @@ void Initialise() {
 
 void ReturnToUninitialised() {
     engine.skinned_window_count = 0;
-    EndAllPropertyMirrors();
     ReleaseScratchSurfaces();
     ReleaseGlyphSheets();
     engine.initialised = false;
@@ -88,13 +86,11 @@ int SkinWindow(HWND window) {
         return 0;
 
     const KindEntryPoints& kind = EntryPointsOf(window);
-    BeginPropertyMirror(window);
     kind.take_over(window);
 
     const WNDPROC previous = platform::ReplaceWindowProcedure(window, SkinWindowProc);
     if (!previous) {
         kind.give_back(window);
-        EndPropertyMirror(window);
         return 0;
     }
     ++engine.skinned_window_count;
@@ -113,7 +109,6 @@ int UnskinWindow(HWND window) {
     EntryPointsOf(window).give_back(window);
 
     RemoveSkinProp(window, prop::ProcAddr);
-    EndPropertyMirror(window);
     platform::ReplaceWindowProcedure(window, previous);
     RepaintWholeWindow(window);
 

@@ -1,9 +1,5 @@
 #include "skin/properties.h"
 
-#include "skin/property_mirror.h"
-
-#include <optional>
-
 namespace taverel::skin {
 
 namespace prop {
@@ -21,21 +17,15 @@ const wchar_t* StateBitmap(int state) {
 }  // namespace prop
 
 INT_PTR GetSkinProp(HWND window, const wchar_t* name) {
-    if (const std::optional<INT_PTR> mirrored = MirroredProperty(window, name))
-        return *mirrored;
-    const auto value = reinterpret_cast<INT_PTR>(GetPropW(window, name));
-    MirrorPropertyWrite(window, name, value, true);
-    return value;
+    return reinterpret_cast<INT_PTR>(GetPropW(window, name));
 }
 
 void SetSkinProp(HWND window, const wchar_t* name, INT_PTR value) {
-    const BOOL stored = SetPropW(window, name, reinterpret_cast<HANDLE>(value));
-    MirrorPropertyWrite(window, name, value, stored != FALSE);
+    SetPropW(window, name, reinterpret_cast<HANDLE>(value));
 }
 
 void RemoveSkinProp(HWND window, const wchar_t* name) {
     RemovePropW(window, name);
-    MirrorPropertyWrite(window, name, 0, true);
 }
 
 VisualState StoredState(HWND window) {

@@ -2,8 +2,6 @@
 // skinned window itself, 0 when absent. Values are pointer-sized: PROCADDR
 // holds a window procedure, HDCn/BMPn hold handles, which do not fit 32 bits
 // on x64. Always read a property afresh: the window procedure is re-entered.
-// Reads of a window the skin holds are answered from the engine's copy of
-// its properties (skin/property_mirror.h), which every write keeps current.
 #pragma once
 
 #include "platform/win.h"
