@@ -40,65 +40,77 @@ void CALLBACK CloseOnTimer(HWND tooltip, UINT, UINT_PTR, DWORD) {
 
 void SizeBalloon::Create(HWND owner, HWND control) {
     Destroy();
-    if (!platform::LoadCommonControls(ICC_WIN95_CLASSES))
-        return;
     owner_ = owner;
     control_ = control;
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (tooltip_ == nullptr)
-        return;
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-    TOOLINFOW hover = Tool(owner, reinterpret_cast<UINT_PTR>(control), TTF_IDISHWND | TTF_SUBCLASS);
+}
+
+bool SizeBalloon::MakeTooltip() {
+    if (tooltip_)
+        return true;
+    if (owner_ == nullptr || !platform::LoadCommonControls(ICC_WIN95_CLASSES))
+        return false;
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   owner_, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!tooltip_)
+        return false;
+    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    TOOLINFOW hover =
+        Tool(owner_, reinterpret_cast<UINT_PTR>(control_), TTF_IDISHWND | TTF_SUBCLASS);
     hover.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
-    TOOLINFOW tracked = Tool(owner, kTrackedTool, TTF_TRACK | TTF_ABSOLUTE);
+    SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&hover));
+    TOOLINFOW tracked = Tool(owner_, kTrackedTool, TTF_TRACK | TTF_ABSOLUTE);
     tracked.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tracked));
+    SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tracked));
+    return true;
 }
 
 void SizeBalloon::Destroy() {
-    if (tooltip_ != nullptr) {
-        KillTimer(tooltip_, kCloseTimer);
-        DestroyWindow(tooltip_);
-    }
-    tooltip_ = nullptr;
+    if (tooltip_)
+        KillTimer(tooltip_.get(), kCloseTimer);
+    tooltip_.reset();
 }
 
 void SizeBalloon::Show(const std::wstring& title, const std::wstring& text) {
-    if (tooltip_ == nullptr)
+    if (!tooltip_ && text.empty()) {
+        // Nothing to say and nothing shown: no reason to make the tooltip.
+        title_.clear();
+        text_.clear();
         return;
-    CloseTracked(tooltip_);
+    }
+    if (!MakeTooltip())
+        return;
+    const HWND tooltip = tooltip_.get();
+    CloseTracked(tooltip);
     title_ = text.empty() ? std::wstring() : title;
     text_ = text;
-    SendMessageW(tooltip_, TTM_SETTITLEW, title_.empty() ? TTI_NONE : TTI_WARNING,
+    SendMessageW(tooltip, TTM_SETTITLEW, title_.empty() ? TTI_NONE : TTI_WARNING,
                  reinterpret_cast<LPARAM>(title_.c_str()));
     TOOLINFOW hover = Tool(owner_, reinterpret_cast<UINT_PTR>(control_), 0);
     hover.lpszText = const_cast<wchar_t*>(text_.c_str());
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&hover));
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&hover));
     TOOLINFOW tracked = Tool(owner_, kTrackedTool, 0);
     tracked.lpszText = const_cast<wchar_t*>(text_.c_str());
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tracked));
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tracked));
     if (text_.empty())
         return;
     // The stem points at the middle of the control's lower edge.
     RECT box{};
     GetWindowRect(control_, &box);
-    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0,
+    SendMessageW(tooltip, TTM_TRACKPOSITION, 0,
                  MAKELPARAM((box.left + box.right) / 2, box.bottom - 2));
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tracked));
-    SetTimer(tooltip_, kCloseTimer, kShownMilliseconds, CloseOnTimer);
+    SendMessageW(tooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tracked));
+    SetTimer(tooltip, kCloseTimer, kShownMilliseconds, CloseOnTimer);
 }
 
 void SizeBalloon::Hide() {
-    if (tooltip_ != nullptr)
-        CloseTracked(tooltip_);
+    if (tooltip_)
+        CloseTracked(tooltip_.get());
 }
 
 bool SizeBalloon::Visible() const {
-    return tooltip_ != nullptr && IsWindowVisible(tooltip_);
+    return tooltip_ && IsWindowVisible(tooltip_.get());
 }
 
 }  // namespace taverel::app

@@ -5,6 +5,7 @@
 // common controls, not one the skin paints.
 #pragma once
 
+#include "platform/handles.h"
 #include "platform/win.h"
 
 #include <string>
@@ -18,8 +19,11 @@ public:
     SizeBalloon(const SizeBalloon&) = delete;
     SizeBalloon& operator=(const SizeBalloon&) = delete;
 
-    // Makes the tooltip for `control`, owned by the form `owner`. Made after
-    // the skin has taken the control over and destroyed before the skin
+    // Names the control the balloon points at and the form that owns it.
+    // The tooltip itself is made at the first balloon with something to say:
+    // until then the common controls need not be loaded, which keeps them
+    // out of the program's start. Either way it is made after the skin has
+    // taken the control over and destroyed (by Destroy) before the skin
     // gives it back, so that the tooltip's hook on the control comes off
     // first.
     void Create(HWND owner, HWND control);
@@ -33,12 +37,14 @@ public:
     void Hide();
 
     bool Visible() const;
-    HWND Window() const { return tooltip_; }
+    HWND Window() const { return tooltip_.get(); }
     const std::wstring& Text() const { return text_; }
     const std::wstring& Title() const { return title_; }
 
 private:
-    HWND tooltip_ = nullptr;
+    bool MakeTooltip();
+
+    platform::Window tooltip_;
     HWND owner_ = nullptr;
     HWND control_ = nullptr;
     std::wstring title_;
