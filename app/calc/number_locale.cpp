@@ -40,6 +40,12 @@ wchar_t LocaleCharacter(const char* text, wchar_t fallback) {
     return c;
 }
 
+// "C", "POSIX", "C.UTF-8": the locale a program has when nobody set one.
+bool IsUnchosenLocale(const char* name) {
+    return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 ||
+           std::strncmp(name, "C.", 2) == 0;
+}
+
 #endif
 
 }  // namespace
@@ -53,6 +59,12 @@ NumberLocale CurrentNumberLocale() {
     const std::lconv* conv = std::localeconv();
     locale.decimal_separator = LocaleCharacter(conv->decimal_point, L'.');
     locale.group_separator = LocaleCharacter(conv->thousands_sep, L'\0');
+    // The C locale is no choice of the user's, only the absence of one; its
+    // empty separator would make "1,000" no number here while Windows, whose
+    // default and Chinese and English settings all group with ",", reads a
+    // thousand. Read it as Windows does.
+    if (locale.group_separator == L'\0' && IsUnchosenLocale(std::setlocale(LC_NUMERIC, nullptr)))
+        locale.group_separator = L',';
 #endif
     if (locale.decimal_separator == L'\0')
         locale.decimal_separator = L'.';

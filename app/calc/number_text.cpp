@@ -252,7 +252,18 @@ double RoundHalfAwayFromZero(double x) {
 
 }  // namespace
 
-NumericText ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value) {
+std::wstring WithAsciiForms(const std::wstring& text) {
+    std::wstring out = text;
+    for (wchar_t& c : out) {
+        if ((c >= L'\xFF10' && c <= L'\xFF19') || c == L'\xFF0B' || c == L'\xFF0C' ||
+            c == L'\xFF0D' || c == L'\xFF0E')
+            c = static_cast<wchar_t>(c - 0xFEE0);  // the full-width block mirrors ASCII
+    }
+    return out;
+}
+
+NumericText ReadNumericText(const std::wstring& typed, const NumberLocale& locale, double& value) {
+    const std::wstring text = WithAsciiForms(typed);
     double read = 0;
     const NumericText kind = ReadLocaleNumber(text, locale, read);
     if (kind != NumericText::Number)

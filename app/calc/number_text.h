@@ -7,7 +7,10 @@
 //   the characters ParseLeadingNumber drops, so that text IsNumericText trims
 //   always reads the same. Other spaces (U+3000, U+00A0...) are not blanks,
 //   though U+00A0 may serve as a locale's group separator.
-// - Only ASCII digits count. Currency symbols, a trailing sign, a number in
+// - Full-width digits, signs, full stop and comma (what a Chinese input
+//   method types in its full-width mode) are read as their ASCII forms by the
+//   validation and by the calculation's reading (WithAsciiForms); other
+//   digits (Arabic-Indic, ...) do not count. Currency symbols, a trailing sign, a number in
 //   parentheses, a sign before &H/&O, "nan", "inf" and "infinity" are not
 //   numeric.
 // - A group separator stands between digits and begins a group of exactly
@@ -72,13 +75,20 @@ std::wstring NumberToText(double value, const NumberLocale& locale);
 // 10^300). A result of zero is "0", never "-0". Non-finite as NumberToText.
 std::wstring FormatWholeNumber(double value);
 
+// The text with the full-width digits ０-９, signs ＋ －, full stop ． and comma
+// ， (U+FF10-FF19, U+FF0B, U+FF0D, U+FF0E, U+FF0C) replaced by their ASCII
+// forms and every other character left as it is. "１６" is 16, and "１，０００"
+// is a thousand wherever "1,000" is.
+std::wstring WithAsciiForms(const std::wstring& text);
+
 enum class NumericText {
     NotNumeric,  // not one number by the locale's rules
     Number,      // a number within the double range
     TooLarge,    // a number whose magnitude is beyond the double range
 };
 
-// IsNumericText's reading of the text; the number goes to `value` only for
+// IsNumericText's reading of the text (its full-width forms read as ASCII);
+// the number goes to `value` only for
 // NumericText::Number (otherwise it is untouched). The calculation reads the
 // number itself with ParseLeadingNumber.
 NumericText ReadNumericText(const std::wstring& text, const NumberLocale& locale, double& value);

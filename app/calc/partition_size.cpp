@@ -16,6 +16,11 @@ constexpr double kOne = 1;
 constexpr double kKilo = 1024;
 constexpr double kHalf = 0.5;
 constexpr double kCylinderBytes = 8225280;  // 512 bytes × 255 heads × 63 sectors
+// Above 2^53 a double skips whole numbers, so the digits of an answer beyond it
+// are noise: a figure no partitioning tool could take is refused as too large.
+constexpr double kLargestExactMegabytes = 9007199254740992;  // 2^53
+// No partitioning tool makes a partition of less than 1 MB.
+constexpr double kSmallestMegabytes = 1;
 
 CalculationResult Fault() {
     return {CalculationOutcome::ArithmeticFault, {}};
@@ -24,7 +29,7 @@ CalculationResult Fault() {
 }  // namespace
 
 double ReadPartitionSize(const std::wstring& input, const NumberLocale& locale) {
-    return ParseLeadingNumber(WithoutGroupSeparators(input, locale));
+    return ParseLeadingNumber(WithoutGroupSeparators(WithAsciiForms(input), locale));
 }
 
 CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_selected,
@@ -41,14 +46,19 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
         case NumericText::Number:
             break;
     }
+    // A partition has a size: 0 and less gave 8 MB or negative figures.
+    if (!(ReadPartitionSize(input, locale) > 0))
+        return {CalculationOutcome::NotPositive, {}};
     CalculationResult result;
     if (old_selected) {
         const double g = ReadPartitionSize(input, locale);
         const double less_one = g - kOne;
         const double doubled = less_one + less_one;
         const double mb = doubled + g * kKilo;
-        if (!std::isfinite(mb))
+        if (!std::isfinite(mb) || mb > kLargestExactMegabytes)
             return Fault();
+        if (mb < kSmallestMegabytes)
+            return {CalculationOutcome::NotPositive, {}};
         result.text = NumberToText(mb, locale);
     }
     if (new_selected) {
@@ -68,7 +78,7 @@ CalculationResult CalculatePartitionSize(const std::wstring& input, bool old_sel
             return Fault();
         // Megabytes, again rounded up by the added half.
         const double m = fields.AllocatedBytes / kKilo / kKilo + kHalf;
-        if (!std::isfinite(m))
+        if (!std::isfinite(m) || m > kLargestExactMegabytes)
             return Fault();
         result.text = FormatWholeNumber(m);
     }

@@ -2,7 +2,45 @@
 
 #include "app/calc/size_text.h"
 
+#include <cmath>
+
 namespace taverel::calc {
+namespace {
+
+// Beyond this many MB no sector count fits in 64 bits; both file systems end
+// long before, so a larger figure is simply too large for either.
+constexpr std::uint64_t kLargestModelledMegabytes = std::uint64_t{1} << 40;
+
+std::uint64_t Sectors(std::uint64_t megabytes) {
+    return (megabytes < kLargestModelledMegabytes ? megabytes : kLargestModelledMegabytes) *
+           kMegabyteSectors;
+}
+
+std::wstring Gb(std::uint64_t g) {
+    return std::to_wstring(g) + L" GB";
+}
+
+std::wstring Mb(std::uint64_t mb) {
+    return std::to_wstring(mb) + L" MB";
+}
+
+// "格式化为 FAT32 后显示为 3.99 GB，填的数太小。" and the like; for a whole G,
+// whether the figure is short of G or past it.
+std::wstring WhatItShows(const wchar_t* fs, const Volume& volume, const ShownSize& shown) {
+    if (volume.fit == VolumeFit::TooSmall)
+        return std::wstring(L"这个大小太小，不能格式化为 ") + fs + L"。";
+    if (volume.fit == VolumeFit::TooLarge)
+        return std::wstring(L"这个大小太大，不能格式化为 ") + fs + L"。";
+    std::wstring line =
+        std::wstring(L"格式化为 ") + fs + L" 后显示为 " + ExplorerSizeText(volume.capacity_bytes);
+    if (shown.beyond_whole_gigabytes)
+        return line + L"。";
+    const bool short_of_g = volume.capacity_bytes < shown.gigabytes * kGigabyteBytes;
+    return line + (short_of_g ? L"，填的数太小。" : L"，填的数太大。");
+}
+
+}  // namespace
+
 std::optional<std::uint64_t> WholeNumberText(const std::wstring& text) {
     if (text.empty() || text.size() > 19)
         return std::nullopt;
@@ -18,47 +56,68 @@ std::optional<std::uint64_t> WholeNumberText(const std::wstring& text) {
 std::optional<ShownSize> CheckShownSize(double gigabytes, const std::wstring& result_text,
                                         Fat32Layout layout) {
     const std::optional<std::uint64_t> megabytes = WholeNumberText(result_text);
-    if (!(gigabytes >= 1 && gigabytes <= static_cast<double>(kLargestShownGigabytes)) ||
-        gigabytes != static_cast<double>(static_cast<std::uint64_t>(gigabytes)) || !megabytes)
+    const double beyond = static_cast<double>(kLargestShownGigabytes) + 1;
+    if (!megabytes || !(gigabytes >= 1) || !std::isfinite(gigabytes) ||
+        (gigabytes < beyond && gigabytes != std::floor(gigabytes)))
         return std::nullopt;
     ShownSize s;
-    s.gigabytes = static_cast<std::uint64_t>(gigabytes);
+    s.beyond_whole_gigabytes = gigabytes >= beyond;
+    s.gigabytes = s.beyond_whole_gigabytes ? 0 : static_cast<std::uint64_t>(gigabytes);
     s.megabytes = *megabytes;
-    s.fat32 = Fat32Volume(s.megabytes * kMegabyteSectors, layout);
-    s.ntfs = NtfsVolume(s.megabytes * kMegabyteSectors);
+    s.fat32 = Fat32Volume(Sectors(s.megabytes), layout);
+    s.ntfs = NtfsVolume(Sectors(s.megabytes));
+    if (s.beyond_whole_gigabytes)
+        return s;
     s.fat32_shows_g = ShowsWholeGigabytes(s.fat32, s.gigabytes);
+    s.ntfs_shows_g = ShowsWholeGigabytes(s.ntfs, s.gigabytes);
     s.smallest_fat32_megabytes =
         SmallestUnitsShowing(s.gigabytes, kMegabyteSectors, FileSystem::Fat32, layout);
+    s.smallest_ntfs_megabytes =
+        SmallestUnitsShowing(s.gigabytes, kMegabyteSectors, FileSystem::Ntfs, layout);
     s.windows_formats_smallest =
         Fat32Volume(s.smallest_fat32_megabytes * kMegabyteSectors, layout).windows_formats;
     return s;
 }
 
+bool ShownSizeSurprises(const ShownSize& shown) {
+    return shown.beyond_whole_gigabytes || !shown.fat32_shows_g;
+}
+
 std::wstring ShownSizeTitle(const ShownSize& shown) {
-    return L"Windows 显示的不是 " + std::to_wstring(shown.gigabytes) + L" GB";
+    if (shown.beyond_whole_gigabytes)
+        return L"Windows 从 1000 GB 起显示 TB";
+    return L"Windows 显示的不是 " + Gb(shown.gigabytes);
 }
 
 std::wstring ShownSizeNote(const ShownSize& shown) {
-    const std::wstring g = std::to_wstring(shown.gigabytes) + L" GB";
+    const bool fat32_fits = shown.fat32.fit == VolumeFit::Fits;
+    bool beyond_windows_format = fat32_fits && !shown.fat32.windows_formats;
     std::wstring note;
-    if (shown.fat32.fit != VolumeFit::Fits)
-        note = L"这个大小不能格式化为 FAT32。";
-    else if (!shown.fat32.windows_formats)
-        note = L"格式化为 FAT32 后显示为 " + ExplorerSizeText(shown.fat32.capacity_bytes) +
-               L"（Windows 自带的格式化做不了 32 GB 以上的 FAT32）。";
-    else
-        note = L"格式化为 FAT32 后，Windows 显示为 " +
-               ExplorerSizeText(shown.fat32.capacity_bytes) + L"。";
-    if (shown.ntfs.fit == VolumeFit::Fits)
-        note += L"\n格式化为 NTFS 则显示为 " + ExplorerSizeText(shown.ntfs.capacity_bytes) + L"。";
-    const std::wstring smallest = std::to_wstring(shown.smallest_fat32_megabytes) + L" MB";
-    if (shown.smallest_fat32_megabytes == 0)
-        note += L"\nFAT32 无法显示为整 " + g + L"。";
-    else if (shown.windows_formats_smallest)
-        note += L"\n要让 FAT32 显示为 " + g + L"，至少要填 " + smallest + L"。";
-    else
-        note += L"\nFAT32 要显示为 " + g + L" 至少要 " + smallest +
-                L"，但 Windows 自带的格式化做不了这么大的 FAT32，要用其他格式化工具。";
+    if (shown.beyond_whole_gigabytes)
+        note = L"整 GB 只显示 1 到 999 GB，从 1000 GB 起显示 TB。\n";
+    note += WhatItShows(L"FAT32", shown.fat32, shown);
+    if (!shown.beyond_whole_gigabytes) {
+        const std::wstring g = Gb(shown.gigabytes);
+        if (shown.smallest_fat32_megabytes == 0) {
+            note += L"\nFAT32 无法显示为整 " + g + L"。";
+        } else {
+            note +=
+                L"\n填 " + Mb(shown.smallest_fat32_megabytes) + L"，FAT32 才显示为 " + g + L"。";
+            beyond_windows_format = beyond_windows_format || !shown.windows_formats_smallest;
+        }
+    }
+    if (beyond_windows_format)
+        note += L"\nWindows 自带的格式化做不了 32 GB 以上的 FAT32。";
+    if (shown.ntfs.fit == VolumeFit::Fits) {
+        if (shown.beyond_whole_gigabytes || shown.ntfs_shows_g)
+            note +=
+                L"\n格式化为 NTFS 则显示为 " + ExplorerSizeText(shown.ntfs.capacity_bytes) + L"。";
+        else
+            note += L"\n" + WhatItShows(L"NTFS", shown.ntfs, shown);
+    }
+    if (!shown.beyond_whole_gigabytes && !shown.ntfs_shows_g && shown.smallest_ntfs_megabytes != 0)
+        note += L"\n填 " + Mb(shown.smallest_ntfs_megabytes) + L"，NTFS 才显示为 " +
+                Gb(shown.gigabytes) + L"。";
     return note;
 }
 

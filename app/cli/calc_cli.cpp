@@ -44,13 +44,20 @@ int RunAlgorithm(const std::wstring& size, bool old_algorithm, const calc::Numbe
     const calc::CalculationResult r =
         calc::CalculatePartitionSize(size, old_algorithm, !old_algorithm, fields, locale);
     if (r.outcome == calc::CalculationOutcome::InputError) {
-        err += L"taverel-calc: '" + size + L"' is not a number (请输入纯数字！)\n";
+        err += L"taverel-calc: '" + size + L"' is not a number (" + calc::kNotNumericText + L")\n";
+        return kExitNotNumeric;
+    }
+    if (r.outcome == calc::CalculationOutcome::NotPositive) {
+        err += L"taverel-calc: '" + size +
+               L"' is no partition size: it must be greater than 0 and give at least 1 MB (" +
+               calc::kNotPositiveText + L")\n";
         return kExitNotNumeric;
     }
     if (r.outcome == calc::CalculationOutcome::ArithmeticFault) {
-        err += L"taverel-calc: '" + size + L"': 算术溢出 — arithmetic overflow in the " +
-               (old_algorithm ? L"old" : L"new") +
-               L" algorithm: the size is too large for a double\n";
+        err += L"taverel-calc: '" + size + L"': " + calc::kTooLargeText +
+               L" — the size is too large: the " + (old_algorithm ? L"old" : L"new") +
+               L" algorithm's answer would pass 2^53 MB, beyond which a double skips whole "
+               L"numbers\n";
         return kExitArithmeticFault;
     }
     text = r.text;
@@ -78,53 +85,79 @@ int RunSize(const std::wstring& size, bool want_old, bool want_new, bool several
     return kExitOk;
 }
 
-// "--fs ntfs" or "--fs=ntfs": the value, or empty with an error when missing.
-bool TakeValue(const std::vector<std::wstring>& args, std::size_t& i, const std::wstring& name,
+// "--fs ntfs" or "--fs=ntfs" (already split at the "="): the value, or false
+// when it is missing.
+bool TakeValue(const std::vector<std::wstring>& args, std::size_t& i, bool has_value,
                std::wstring& value) {
-    const std::wstring& arg = args[i];
-    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + L"=") == 0) {
-        value = arg.substr(name.size() + 1);
+    if (has_value)
         return true;
-    }
-    if (arg != name || i + 1 >= args.size())
+    if (i + 1 >= args.size())
         return false;
     value = args[++i];
     return true;
 }
 
+bool IsHelp(const std::wstring& arg) {
+    return arg == L"--help" || arg == L"-h" || arg == L"-?" || arg == L"/?";
+}
+
+// The operands of standard input: one per line, blank lines skipped.
+void AppendLines(const std::wstring& text, std::vector<std::wstring>& operands) {
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find(L'\n', begin);
+        if (end == std::wstring::npos)
+            end = text.size();
+        std::wstring line = text.substr(begin, end - begin);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        if (line.find_first_not_of(L" \t") != std::wstring::npos)
+            operands.push_back(line);
+        begin = end + 1;
+    }
+}
+
 }  // namespace
 
 int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& locale,
-               std::wstring& out, std::wstring& err) {
+               std::wstring& out, std::wstring& err, const InputReader& read_input) {
     bool want_old = false;
     bool want_new = false;
     bool options_ended = false;
+    bool fs_given = false;
+    bool format_given = false;
     Mode mode = Mode::Sizes;
     const wchar_t* mode_name = nullptr;
     CapacityOptions options;
     std::vector<std::wstring> operands;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::wstring& arg = args[i];
-        std::wstring value;
+        if (options_ended || !(LooksLikeOption(arg) || IsHelp(arg))) {
+            operands.push_back(arg);
+            continue;
+        }
+        // "--opt=value" is "--opt value" for every option.
+        const std::size_t equals = arg.rfind(L"--", 0) == 0 ? arg.find(L'=') : std::wstring::npos;
+        const bool has_value = equals != std::wstring::npos;
+        const std::wstring name = arg.substr(0, equals);
+        std::wstring value = has_value ? arg.substr(equals + 1) : std::wstring();
         const ModeOption* picked = nullptr;
         for (const ModeOption& m : kModes) {
-            if (arg == m.name)
+            if (name == m.name)
                 picked = &m;
         }
-        if (options_ended || !LooksLikeOption(arg)) {
-            operands.push_back(arg);
+        if (IsHelp(name) || name == L"--version") {
+            if (has_value)
+                return UsageError(name + L" takes no value", err);
+            out += IsHelp(name) ? std::wstring(kHelp)
+                                : L"taverel-calc " + Widen(TAVEREL_VERSION_TEXT) + L"\n";
+            return kExitOk;
         } else if (arg == L"--") {
             options_ended = true;
-        } else if (arg == L"--old") {
-            want_old = true;
-        } else if (arg == L"--new") {
-            want_new = true;
-        } else if (arg == L"--help" || arg == L"-h") {
-            out += kHelp;
-            return kExitOk;
-        } else if (arg == L"--version") {
-            out += L"taverel-calc " + Widen(TAVEREL_VERSION_TEXT) + L"\n";
-            return kExitOk;
+        } else if (name == L"--old" || name == L"--new") {
+            (name == L"--old" ? want_old : want_new) = true;
+            if (has_value)
+                operands.push_back(value);
         } else if (picked != nullptr) {
             if (mode_name != nullptr && mode != picked->mode)
                 return UsageError(
@@ -132,23 +165,38 @@ int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& 
                     err);
             mode = picked->mode;
             mode_name = picked->name;
-        } else if (arg.compare(0, 4, L"--fs") == 0 && TakeValue(args, i, L"--fs", value)) {
-            if (value != L"fat32" && value != L"ntfs")
-                return UsageError(L"'" + value + L"' is not a file system: fat32 or ntfs", err);
-            options.fs = value == L"ntfs" ? calc::FileSystem::Ntfs : calc::FileSystem::Fat32;
-        } else if (arg.compare(0, 8, L"--format") == 0 && TakeValue(args, i, L"--format", value)) {
-            if (value != L"xp" && value != L"win7")
-                return UsageError(L"'" + value + L"' is not a FAT32 layout: xp or win7", err);
-            options.layout = value == L"xp" ? calc::Fat32Layout::Xp : calc::Fat32Layout::Win7;
-        } else if (arg == L"--fs" || arg == L"--format") {
-            return UsageError(arg + L" needs a value", err);
+            if (has_value)
+                operands.push_back(value);
+        } else if (name == L"--fs" || name == L"--format") {
+            if (!TakeValue(args, i, has_value, value))
+                return UsageError(name + L" needs a value", err);
+            if (name == L"--fs") {
+                if (value != L"fat32" && value != L"ntfs")
+                    return UsageError(L"'" + value + L"' is not a file system: fat32 or ntfs", err);
+                options.fs = value == L"ntfs" ? calc::FileSystem::Ntfs : calc::FileSystem::Fat32;
+                fs_given = true;
+            } else {
+                if (value != L"xp" && value != L"win7")
+                    return UsageError(L"'" + value + L"' is not a FAT32 layout: xp or win7", err);
+                options.layout = value == L"xp" ? calc::Fat32Layout::Xp : calc::Fat32Layout::Win7;
+                format_given = true;
+            }
         } else {
             return UsageError(L"unknown option '" + arg + L"'", err);
         }
     }
+    // An option the command would ignore is a mistake worth saying.
     if (mode != Mode::Sizes && (want_old || want_new))
         return UsageError(L"--old and --new go with SIZE only, not with " + std::wstring(mode_name),
                           err);
+    if (fs_given && mode != Mode::Check)
+        return UsageError(L"--fs goes with --check only", err);
+    if (format_given && (mode == Mode::Sizes || mode == Mode::SizeText))
+        return UsageError(L"--format goes with --check, --exact and --table only", err);
+    if (format_given && options.fs == calc::FileSystem::Ntfs)
+        return UsageError(L"--format is a FAT32 layout; it does not go with --fs ntfs", err);
+    if (operands.empty() && read_input)
+        AppendLines(read_input(), operands);
     if (operands.empty())
         return UsageError(
             mode == Mode::Sizes ? L"SIZE is missing" : std::wstring(mode_name) + L" needs a value",

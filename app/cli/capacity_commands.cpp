@@ -27,8 +27,26 @@ int Fail(int status, const std::wstring& value, const std::wstring& problem, std
     return status;
 }
 
+// The digits of an operand (full-width ones read as ASCII) as a whole number;
+// more than 64 bits hold saturates at the largest, which every command then
+// answers as out of range. Nothing for text that is not all digits.
+std::optional<std::uint64_t> WholeOperand(const std::wstring& text) {
+    const std::wstring digits = calc::WithAsciiForms(text);
+    if (digits.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    constexpr std::uint64_t kLargest = ~std::uint64_t{0};
+    for (wchar_t c : digits) {
+        if (c < L'0' || c > L'9')
+            return std::nullopt;
+        const auto digit = static_cast<std::uint64_t>(c - L'0');
+        value = value > (kLargest - digit) / 10 ? kLargest : value * 10 + digit;
+    }
+    return value;
+}
+
 std::optional<std::uint64_t> ReadWhole(const std::wstring& text, std::wstring& err, int& status) {
-    const std::optional<std::uint64_t> value = calc::WholeNumberText(text);
+    const std::optional<std::uint64_t> value = WholeOperand(text);
     if (!value)
         status = Fail(kExitNotNumeric, text,
                       calc::IsNumericText(text, calc::NumberLocale{}) ? L"is not a whole number"
@@ -159,8 +177,8 @@ int PrintTableRows(const std::wstring& range, const CapacityOptions& options, st
     const std::size_t dots = range.find(L"..");
     const std::wstring from_text = range.substr(0, dots);
     const std::wstring to_text = dots == std::wstring::npos ? from_text : range.substr(dots + 2);
-    const std::optional<std::uint64_t> from = calc::WholeNumberText(from_text);
-    const std::optional<std::uint64_t> to = calc::WholeNumberText(to_text);
+    const std::optional<std::uint64_t> from = WholeOperand(from_text);
+    const std::optional<std::uint64_t> to = WholeOperand(to_text);
     if (!from || !to)
         return Fail(kExitNotNumeric, range, L"is not G or a range FROM..TO of whole GB", err);
     if (*from == 0 || *from > *to || *to > calc::kLargestShownGigabytes)

@@ -17,13 +17,14 @@ const forms::FontSpec kBoxFont{L"宋体", 18, false, false, false, GB2312_CHARSE
 const forms::FontSpec kLabelFont{L"宋体", 21.75, false, false, false, GB2312_CHARSET};
 
 // The note when the figure would not show as the typed whole G once today's
-// Windows has formatted it FAT32; none (and nothing on hover) when it would.
+// Windows has formatted it FAT32, or when G is past what Explorer writes in
+// GB; none (and nothing on hover) when it would show G.
 void NoteWhatWindowsShows(SizeBalloon& balloon, const std::wstring& size,
                           const std::wstring& figure) {
     const std::optional<calc::ShownSize> shown =
         calc::CheckShownSize(calc::ReadPartitionSize(size, calc::CurrentNumberLocale()), figure,
                              calc::Fat32Layout::Win7);
-    if (shown && !shown->fat32_shows_g)
+    if (shown && calc::ShownSizeSurprises(*shown))
         balloon.Show(calc::ShownSizeTitle(*shown), calc::ShownSizeNote(*shown));
     else
         balloon.Show({}, {});
@@ -140,12 +141,16 @@ void Form1::Command2_Click() {
         Text1.Text(), Option1.Value(), Option2.Value(), fields_, calc::CurrentNumberLocale());
     switch (result.outcome) {
         case calc::CalculationOutcome::InputError:
-            ShowMessage(L"请输入纯数字！", L"输入错误", MB_OK | MB_ICONEXCLAMATION);
+        case calc::CalculationOutcome::NotPositive:
+            ShowMessage(result.outcome == calc::CalculationOutcome::InputError
+                            ? calc::kNotNumericText
+                            : calc::kNotPositiveText,
+                        L"输入错误", MB_OK | MB_ICONEXCLAMATION);
             Text1.SetText(L"");
             Text1.SetFocus();
             break;
         case calc::CalculationOutcome::ArithmeticFault:
-            ShowMessage(L"数值太大，无法计算！", L"计算错误", MB_OK | MB_ICONEXCLAMATION);
+            ShowMessage(calc::kTooLargeText, L"计算错误", MB_OK | MB_ICONEXCLAMATION);
             break;
         case calc::CalculationOutcome::Result:
             if (Option1.Value() || Option2.Value()) {

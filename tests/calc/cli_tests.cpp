@@ -24,9 +24,10 @@ struct CliRun {
     std::wstring err;
 };
 
-CliRun Cli(const std::vector<std::wstring>& args, const NumberLocale& locale = kCommaGroups) {
+CliRun Cli(const std::vector<std::wstring>& args, const NumberLocale& locale = kCommaGroups,
+           const taverel::cli::InputReader& input = {}) {
     CliRun r;
-    r.status = RunCalcCli(args, locale, r.out, r.err);
+    r.status = RunCalcCli(args, locale, r.out, r.err, input);
     return r;
 }
 
@@ -57,6 +58,8 @@ TEST(CalcCli, OldOrNewAlone) {
     r = Cli({L"--old", L"--new", L"4"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, L"old: 4102\nnew: 4103\n");
+    EXPECT_EQ(Cli({L"--old=4"}).out, L"4102\n");  // --opt=value is --opt value
+    EXPECT_EQ(Cli({L"--new=4", L"5"}).out, L"4103\n5123\n");
     r = Cli({L"--old", L"2.3"});
     EXPECT_EQ(r.out, L"2357.8\n");
     r = Cli({L"--old", L"23e-1"}, NumberLocale{L',', L'.'});  // "." groups there
@@ -68,10 +71,21 @@ TEST(CalcCli, SizeIsTakenExactlyAsGiven) {
     EXPECT_EQ(Cli({L"&H10"}).out, L"old: 16414\nnew: 16387\n");
     EXPECT_EQ(Cli({L"1e3"}).out, L"old: 1025998\nnew: 1024003\n");
     EXPECT_EQ(Cli({L"1,000"}).out, L"old: 1025998\nnew: 1024003\n");
-    EXPECT_EQ(Cli({L"-4"}).out, L"old: -4106\nnew: -4094\n");
-    EXPECT_EQ(Cli({L"--", L"-4"}).out, L"old: -4106\nnew: -4094\n");
+    EXPECT_EQ(Cli({L"１６"}).out, L"old: 16414\nnew: 16387\n");
+    // Sizes of 0 or less are operands too, and refused with the window's message.
+    for (const std::vector<std::wstring>& args : {std::vector<std::wstring>{L"-4"},
+                                                  {L"--", L"-4"},
+                                                  {L"-.5"},
+                                                  {L"0"},
+                                                  {L"--old", L"0.001"}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.status, 2) << Utf8(args.back());
+        EXPECT_EQ(r.out, L"");
+        EXPECT_EQ(r.err, L"taverel-calc: '" + args.back() +
+                             L"' is no partition size: it must be greater than 0 and give at "
+                             L"least 1 MB (分区大小必须大于 0（结果至少 1 MB）！)\n");
+    }
     EXPECT_EQ(Cli({L"--new", L"--", L"--old"}).status, 2);  // "--old" is the SIZE now
-    EXPECT_EQ(Cli({L"-.5"}).out, L"old: -515\nnew: -509\n");
     EXPECT_EQ(Cli({L"1e12"}).out, L"old: 1.026E+15\nnew: 1024000000000002\n");
 }
 
@@ -95,10 +109,11 @@ TEST(CalcCli, SeveralSizesGiveOneLineEachAndEveryOneIsAnswered) {
     r = Cli({L"--new", L"4", L"abc", L"5", L"1e300"});
     EXPECT_EQ(r.status, 2);  // the first failure's
     EXPECT_EQ(r.out, L"4103\n5123\n");
-    EXPECT_EQ(r.err,
-              L"taverel-calc: 'abc' is not a number (请输入纯数字！)\n"
-              L"taverel-calc: '1e300': 算术溢出 — arithmetic overflow in the new algorithm: the "
-              L"size is too large for a double\n");
+    EXPECT_EQ(
+        r.err,
+        L"taverel-calc: 'abc' is not a number (请输入纯数字！)\n"
+        L"taverel-calc: '1e300': 数值太大，无法计算！ — the size is too large: the new "
+        L"algorithm's answer would pass 2^53 MB, beyond which a double skips whole numbers\n");
 }
 
 TEST(CalcCli, ArithmeticFaultExitsThree) {
@@ -110,11 +125,12 @@ TEST(CalcCli, ArithmeticFaultExitsThree) {
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out, L"");
     EXPECT_NE(r.err.find(L"old algorithm"), std::wstring::npos);
-    // Both: the old result is right and stays printed; the new one faults.
-    r = Cli({L"1e300"});
+    // Both: the old answer passes 2^53 MB first, and nothing is printed.
+    r = Cli({L"8778946642048"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.out, L"old: 1.026E+303\n");
-    EXPECT_NE(r.err.find(L"new algorithm"), std::wstring::npos);
+    EXPECT_EQ(r.out, L"");
+    EXPECT_NE(r.err.find(L"old algorithm"), std::wstring::npos);
+    EXPECT_EQ(Cli({L"99999999999999999999999"}).status, 3);
     // A size beyond the double range is too large, not "not a number".
     for (const std::wstring& size : {std::wstring(L"1e309"), std::wstring(400, L'9')}) {
         r = Cli({size});
@@ -186,6 +202,15 @@ TEST(CalcCli, BadInputIsOneLineNamingTheProgramAndTheValue) {
         {{L"--exact", L"1000"}, 4, L"'1000'"},
         {{L"--exact", L"0"}, 4, L"'0'"},
         {{L"--size-text", L"9223372036854775808"}, 4, L"'9223372036854775808'"},
+        {{L"--size-text", L"12345678901234567890"}, 4, L"more bytes than Explorer takes"},
+        {{L"--check", L"000000000000000000000000004"}, 4, L"too small"},
+        {{L"--table", L"1..99999999999999999999"}, 4, L"not within 1..999"},
+        {{L"--fs", L"ntfs", L"4"}, 64, L"--fs goes with --check only"},
+        {{L"--exact", L"4", L"--fs=ntfs"}, 64, L"--fs goes with --check only"},
+        {{L"--format", L"xp", L"4"}, 64, L"--format goes with"},
+        {{L"--size-text", L"4", L"--format=xp"}, 64, L"--format goes with"},
+        {{L"--check", L"4", L"--fs", L"ntfs", L"--format", L"xp"}, 64, L"--fs ntfs"},
+        {{L"--help=4"}, 64, L"--help takes no value"},
         {{L"--table", L"5..1"}, 4, L"'5..1'"},
         {{}, 64, L"SIZE is missing"},
         {{L"--old"}, 64, L"SIZE is missing"},
@@ -210,7 +235,29 @@ TEST(CalcCli, BadInputIsOneLineNamingTheProgramAndTheValue) {
     }
 }
 
+TEST(CalcCli, SizesComeFromStandardInputOnlyWhenNoneIsGiven) {
+    const auto input = [](const wchar_t* text) { return [text] { return std::wstring(text); }; };
+    EXPECT_EQ(Cli({}, kCommaGroups, input(L"4\r\n\n 5 \n")).out,
+              L"4: old 4102, new 4103\n 5 : old 5128, new 5123\n");
+    EXPECT_EQ(Cli({L"--new"}, kCommaGroups, input(L"4")).out, L"4103\n");
+    EXPECT_EQ(Cli({L"--exact"}, kCommaGroups, input(L"4\n")).out.rfind(L"fat32: 4108\n", 0), 0u);
+    EXPECT_EQ(Cli({L"4"}, kCommaGroups,
+                  [] {
+                      ADD_FAILURE() << "read standard input although a size was given";
+                      return std::wstring();
+                  })
+                  .out,
+              L"old: 4102\nnew: 4103\n");
+    const CliRun empty = Cli({}, kCommaGroups, input(L"\n"));
+    EXPECT_EQ(empty.status, 64);
+    EXPECT_NE(empty.err.find(L"SIZE is missing"), std::wstring::npos);
+}
+
 TEST(CalcCli, HelpDocumentsEveryOptionAndVersionComesFromTheBuild) {
+    for (const wchar_t* asked : {L"/?", L"-?", L"-h", L"--old", L"4"})
+        EXPECT_EQ(Cli({asked, L"--help"}).out, Cli({L"--help"}).out) << Utf8(asked);
+    for (const wchar_t* asked : {L"/?", L"-?", L"-h"})
+        EXPECT_EQ(Cli({asked}).out, Cli({L"--help"}).out) << Utf8(asked);
     const CliRun r = Cli({L"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, L"");

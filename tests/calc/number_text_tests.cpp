@@ -67,7 +67,10 @@ TEST(IsNumericText, AcceptsNumbersByTheLocaleRules) {
                                 L"0e99999999999999999999",
                                 L"1.7976931348623157e308",
                                 L"-1.7976931348623157e308",
-                                L"0.1e309"}) {
+                                L"0.1e309",
+                                L"１６",
+                                L"－１，０００．５",
+                                L"＋4"}) {
         EXPECT_TRUE(IsNumericText(text, kCommaGroups)) << Narrow(text);
     }
 }
@@ -129,7 +132,8 @@ TEST(IsNumericText, RejectsEverythingElse) {
                                 L"-inf",
                                 L"infinity",
                                 L"Infinity",
-                                L"\xFF14",
+                                L"\xFF14\xFF27\xFF22",  // full-width "4GB"
+                                L"\x0664",              // an Arabic-Indic 4
                                 L"0x10",
                                 L"1d3"}) {
         EXPECT_FALSE(IsNumericText(text, kCommaGroups)) << Narrow(text);

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -54,8 +55,7 @@ const Example kWorkedExamples[] = {
     {L"1000", L"1025998", L"1024003", 130542},
     {L"1.5", L"1537", L"1538", 196},
     {L"2.3", L"2357.8", L"2362", 301},
-    {L"0", L"-2", L"8", 1},
-    {L"-4", L"-4106", L"-4094", -522},
+    {L"１６", L"16414", L"16387", 2089},  // full-width digits, as a Chinese input method types
     {L"4079", L"4185052", L"4176901", 532480},
     {L"16065", L"16482688", L"16450568", 2097153},
 };
@@ -99,18 +99,28 @@ TEST(EdgeCases, BlanksAroundTheNumberAreAccepted) {
 }
 
 TEST(EdgeCases, TextThatIsNotANumberIsAnInputErrorAndTouchesNothing) {
-    for (const wchar_t* input :
-         {L"", L"   ", L"abc", L"4GB", L"4 5", L"nan", L"inf", L"Infinity", L"$4", L"4-", L"(4)",
-          L"&H", L"&H10000000000000000", L"1,,000", L"1,0,0", L"1,5", L"1e", L"."}) {
-        SCOPED_TRACE(std::string(input, input + std::wcslen(input)));
-        PartitionFields fields{1, 2, 3, 4};
-        const CalculationResult r = CalculatePartitionSize(input, true, true, fields, kCommaGroups);
-        EXPECT_EQ(r.outcome, CalculationOutcome::InputError);
-        EXPECT_EQ(r.text, L"");
-        EXPECT_EQ(fields.CylinderBytes, 1);
-        EXPECT_EQ(fields.RequestedBytes, 2);
-        EXPECT_EQ(fields.CylinderCount, 3);
-        EXPECT_EQ(fields.AllocatedBytes, 4);
+    const std::vector<std::wstring> not_numeric = {
+        L"abc",      L"   ",   L"4GB", L"4 5", L"nan", L"inf",
+        L"Infinity", L"$4",    L"4-",  L"(4)", L"&H",  L"&H10000000000000000",
+        L"1,,000",   L"1,0,0", L"1,5", L"1e",  L".",   L""};
+    // No partition has a size of 0 or less, or one whose answer is below 1 MB.
+    const std::vector<std::wstring> not_positive = {L"0",          L"-0",    L"-1",     L"-4",
+                                                    L"-5",         L"0.001", L"1e-400", L"-1e3",
+                                                    L" -1,000.5 ", L"－５",  L"０"};
+    for (const auto* list : {&not_numeric, &not_positive}) {
+        for (const std::wstring& input : *list) {
+            SCOPED_TRACE(std::string(input.begin(), input.end()));
+            PartitionFields fields{1, 2, 3, 4};
+            const CalculationResult r =
+                CalculatePartitionSize(input, true, true, fields, kCommaGroups);
+            EXPECT_EQ(r.outcome, list == &not_numeric ? CalculationOutcome::InputError
+                                                      : CalculationOutcome::NotPositive);
+            EXPECT_EQ(r.text, L"");
+            EXPECT_EQ(fields.CylinderBytes, 1);
+            EXPECT_EQ(fields.RequestedBytes, 2);
+            EXPECT_EQ(fields.CylinderCount, 3);
+            EXPECT_EQ(fields.AllocatedBytes, 4);
+        }
     }
 }
 
@@ -131,7 +141,8 @@ TEST(EdgeCases, GroupSeparatorsAreReadAsTheNumberValidationAccepted) {
     EXPECT_EQ(New(L"1,000"), L"1024003");
     EXPECT_EQ(Old(L"1,000,000"), Old(L"1000000"));
     EXPECT_EQ(New(L"1,000,000"), New(L"1000000"));
-    EXPECT_EQ(Old(L" -1,000.5 "), Old(L"-1000.5"));
+    EXPECT_EQ(Old(L" 1,000.5 "), Old(L"1000.5"));
+    EXPECT_EQ(Old(L"１，０００．５"), Old(L"1000.5"));  // full-width, comma and full stop
     // Where the comma is no group separator the text is no number at all.
     PartitionFields fields;
     EXPECT_EQ(
@@ -144,27 +155,30 @@ TEST(EdgeCases, CommaDecimalLocale) {
     // and results are written with the locale's comma.
     EXPECT_EQ(Old(L"2,3", kCommaDecimal), L"2050");
     EXPECT_EQ(Old(L"1.000", kCommaDecimal), L"1025998");  // "." groups the thousands there
-    EXPECT_EQ(Old(L"0,5e1", kCommaDecimal), Old(L"0"));   // the exponent is not reached
     PartitionFields fields;
+    // The exponent is not reached: read as 0, which is no partition size.
+    EXPECT_EQ(CalculatePartitionSize(L"0,5e1", true, false, fields, kCommaDecimal).outcome,
+              CalculationOutcome::NotPositive);
     for (const wchar_t* input : {L"2.3", L"2.3.4", L"2,3,4"}) {
         EXPECT_EQ(CalculatePartitionSize(input, true, false, fields, kCommaDecimal).outcome,
                   CalculationOutcome::InputError);
     }
 }
 
-TEST(EdgeCases, ZeroAndNegatives) {
-    EXPECT_EQ(Old(L"0"), L"-2");
-    EXPECT_EQ(New(L"0"), L"8");
-    EXPECT_EQ(Old(L"-0"), L"-2");
-    EXPECT_EQ(New(L"-0"), L"8");
-    EXPECT_EQ(Old(L"-1"), L"-1028");
-    EXPECT_EQ(New(L"-1"), L"-1019");  // Q = -130.04 gives -130 cylinders
+TEST(EdgeCases, TheSmallestSizesAnswerAtLeastOneMegabyte) {
+    // The old formula passes 1 MB at 3/1026 GB; the new one answers a whole
+    // cylinder for anything above 0.
+    EXPECT_EQ(Old(L"0.003"), L"1.078");
+    EXPECT_EQ(New(L"0.001"), L"8");
+    EXPECT_EQ(New(L"1e-300"), L"8");
+    PartitionFields fields;
+    EXPECT_EQ(CalculatePartitionSize(L"0.0029", true, false, fields, kCommaGroups).outcome,
+              CalculationOutcome::NotPositive);
 }
 
 TEST(EdgeCases, LargeValuesAreWrittenInExponentForm) {
     EXPECT_EQ(Old(L"1e12"), L"1.026E+15");
-    EXPECT_EQ(Old(L"1e100"), L"1.026E+103");
-    EXPECT_EQ(Old(L"-1e12"), L"-1.026E+15");
+    EXPECT_EQ(Old(L"8.7e12"), L"8.9262E+15");
     // The new algorithm's whole number is written out in full.
     EXPECT_EQ(New(L"1e12"), L"1024000000000002");
 }
@@ -211,34 +225,18 @@ TEST(ArithmeticFault, NewAlgorithmStopsWhenTheBytesOverflowAndKeepsWhatItWrote) 
     EXPECT_EQ(fields.AllocatedBytes, 4);
 }
 
-TEST(ArithmeticFault, NewAlgorithmJustBelowTheLimitStillWorks) {
-    // 1.6e299 GB is 1.7e308 bytes: the largest sizes stay finite.
+TEST(ArithmeticFault, AnAnswerBeyondTwoToTheFiftyThirdMegabytesIsTooLarge) {
+    // Beyond 2^53 a double skips whole numbers: such digits would be noise.
+    // 2^43 GB is 2^53 MB; the new algorithm's whole cylinders pass it there.
     PartitionFields fields;
-    const CalculationResult r =
-        CalculatePartitionSize(L"1.6e299", false, true, fields, kCommaGroups);
-    EXPECT_EQ(r.outcome, CalculationOutcome::Result);
-    EXPECT_TRUE(std::isfinite(fields.AllocatedBytes));
-    EXPECT_EQ(r.text.size(), 303u);  // the exact integer, every digit written
-    const CalculationResult n =
-        CalculatePartitionSize(L"-1.6e299", false, true, fields, kCommaGroups);
-    EXPECT_EQ(n.outcome, CalculationOutcome::Result);
-    EXPECT_EQ(n.text, L"-" + r.text);
-}
-
-TEST(ArithmeticFault, TheLimitOfTheNewAlgorithmIsTheLargestDoubleInBytes) {
-    // 1.6742321987285425e299 GB is exactly the largest double in bytes; the next
-    // double up overflows the requested bytes. (The whole-cylinder product
-    // cannot overflow once that has not: the cylinders never round up past
-    // the largest double.)
-    PartitionFields fields;
-    CalculationResult r =
-        CalculatePartitionSize(L"1.6742321987285425e299", false, true, fields, kCommaGroups);
-    EXPECT_EQ(r.outcome, CalculationOutcome::Result);
-    EXPECT_EQ(fields.RequestedBytes, std::numeric_limits<double>::max());
-    EXPECT_TRUE(std::isfinite(fields.AllocatedBytes));
-    r = CalculatePartitionSize(L"1.6742321987285427e299", false, true, fields, kCommaGroups);
-    EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
-    EXPECT_TRUE(std::isinf(fields.RequestedBytes));
+    EXPECT_EQ(New(L"8796093022207"), L"9007199254739974");
+    EXPECT_EQ(Old(L"8778946642047"), L"9.00719925474022E+15");
+    for (const wchar_t* input : {L"8796093022208", L"99999999999999999999999", L"1.6e299"})
+        EXPECT_EQ(CalculatePartitionSize(input, false, true, fields, kCommaGroups).outcome,
+                  CalculationOutcome::ArithmeticFault);
+    for (const wchar_t* input : {L"8778946642048", L"99999999999999999999999", L"1e100"})
+        EXPECT_EQ(CalculatePartitionSize(input, true, false, fields, kCommaGroups).outcome,
+                  CalculationOutcome::ArithmeticFault);
 }
 
 TEST(ArithmeticFault, ASizeBeyondTheDoubleRangeIsTooLargeAndTouchesNothing) {
@@ -267,13 +265,13 @@ TEST(ArithmeticFault, OldAlgorithmFaultsAfterItsSum) {
     EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
     EXPECT_EQ(r.text, L"");
     r = CalculatePartitionSize(L"-1e306", true, false, fields, kCommaGroups);
-    EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
+    EXPECT_EQ(r.outcome, CalculationOutcome::NotPositive);
     // A fault of the old algorithm ends the run: the new one does not start.
     r = CalculatePartitionSize(L"1e306", true, true, fields, kCommaGroups);
     EXPECT_EQ(r.outcome, CalculationOutcome::ArithmeticFault);
     EXPECT_EQ(fields.CylinderBytes, 1);
-    // Between the two limits the old algorithm works and the new one faults.
-    EXPECT_EQ(Old(L"1e300"), L"1.026E+303");
+    // Between the two limits the new algorithm works and the old one faults.
+    EXPECT_EQ(New(L"8778946642048"), L"8989641361457160");
 }
 
 }  // namespace

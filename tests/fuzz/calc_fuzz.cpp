@@ -49,7 +49,8 @@ bool IsValidNumberText(const std::wstring& text, const NumberLocale& locale) {
 void CheckText(const std::wstring& text, const NumberLocale& locale) {
     const bool numeric = IsNumericText(text, locale);
     // The calculation's reading of the size.
-    const double leading = ParseLeadingNumber(WithoutGroupSeparators(text, locale));
+    const double leading =
+        ParseLeadingNumber(WithoutGroupSeparators(taverel::calc::WithAsciiForms(text), locale));
     double read = 0;
     const NumericText kind = ReadNumericText(text, locale, read);
     Check((kind != NumericText::NotNumeric) == numeric, "ReadNumericText disagrees");
@@ -77,8 +78,10 @@ void CheckText(const std::wstring& text, const NumberLocale& locale) {
             Check(r.text.empty(), "text with a non-result outcome");
         }
         if (r.outcome == CalculationOutcome::ArithmeticFault)
-            Check(kind == NumericText::TooLarge || std::fabs(leading) > 1e299,
-                  "arithmetic fault for a moderate size");
+            Check(kind == NumericText::TooLarge || std::fabs(leading) > 8.7e12,
+                  "arithmetic fault below 2^53 MB");
+        if (r.outcome == CalculationOutcome::NotPositive)
+            Check(leading < 0.003, "a size above 0.003 GB refused as not positive");
     }
 }
 
