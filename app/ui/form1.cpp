@@ -117,7 +117,7 @@ Form1::~Form1() {
 
 void Form1::Form_Load() {
     skin::AttachSkin(Window());
-    Balloon.Create(Window(), Text2.Window());
+    Balloon.Create(Window(), Text2.Window(), Command2.Window());
 }
 
 void Form1::Form_Unload() {

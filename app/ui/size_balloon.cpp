@@ -1,8 +1,12 @@
 #include "app/ui/size_balloon.h"
 
 #include "platform/common_controls.h"
+#include "platform/dpi.h"
+#include "platform/handles.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace taverel::app {
 namespace {
@@ -10,11 +14,9 @@ namespace {
 // The tool that follows the pointer over the control, and the one placed
 // by hand so the balloon can show without the pointer.
 constexpr UINT_PTR kTrackedTool = 1;
-constexpr UINT_PTR kCloseTimer = 1;
-// Long enough to read three short lines, short enough not to linger.
-constexpr UINT kShownMilliseconds = 8000;
-// Lines are broken at the text's line feeds and at this width.
-constexpr LPARAM kMaxTipWidth = 320;
+// Room beside the widest line at 96 DPI, so that rounding in the tooltip's
+// own measure never pushes a word (and "3.99 GB" with it) onto a new line.
+constexpr int kLineSlack = 8;
 
 TOOLINFOW Tool(HWND owner, UINT_PTR id, UINT flags) {
     TOOLINFOW tool{};
@@ -26,22 +28,34 @@ TOOLINFOW Tool(HWND owner, UINT_PTR id, UINT flags) {
     return tool;
 }
 
-void CloseTracked(HWND tooltip) {
-    KillTimer(tooltip, kCloseTimer);
-    TOOLINFOW tool = Tool(GetWindow(tooltip, GW_OWNER), kTrackedTool, 0);
-    SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+// The width of the widest line of `text` in the tooltip's font, in pixels.
+int WidestLine(HWND tooltip, const std::wstring& text) {
+    const platform::WindowDc dc = platform::WindowDc::Client(tooltip);
+    const platform::SelectedObject font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(tooltip, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (std::size_t begin = 0, end = 0; end != std::wstring::npos; begin = end + 1) {
+        end = text.find(L'\n', begin);
+        const std::wstring line = text.substr(begin, end - begin);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
 }
 
-void CALLBACK CloseOnTimer(HWND tooltip, UINT, UINT_PTR, DWORD) {
-    CloseTracked(tooltip);
+bool Overlaps(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE;
 }
 
 }  // namespace
 
-void SizeBalloon::Create(HWND owner, HWND control) {
+void SizeBalloon::Create(HWND owner, HWND control, HWND keep_clear) {
     Destroy();
     owner_ = owner;
     control_ = control;
+    keep_clear_ = keep_clear;
 }
 
 bool SizeBalloon::MakeTooltip() {
@@ -55,7 +69,6 @@ bool SizeBalloon::MakeTooltip() {
                                    owner_, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!tooltip_)
         return false;
-    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     TOOLINFOW hover =
         Tool(owner_, reinterpret_cast<UINT_PTR>(control_), TTF_IDISHWND | TTF_SUBCLASS);
     hover.lpszText = const_cast<wchar_t*>(L"");
@@ -67,9 +80,48 @@ bool SizeBalloon::MakeTooltip() {
 }
 
 void SizeBalloon::Destroy() {
-    if (tooltip_)
-        KillTimer(tooltip_.get(), kCloseTimer);
+    CloseTracked();
     tooltip_.reset();
+}
+
+void SizeBalloon::CloseTracked() {
+    // The close timer belongs to the owner, under an id no one else uses (this
+    // balloon's address): on the tooltip, any id could be one of the
+    // tooltip's own, which a hover would re-arm, and the balloon would stay.
+    if (owner_ != nullptr)
+        KillTimer(owner_, reinterpret_cast<UINT_PTR>(this));
+    if (!tooltip_)
+        return;
+    TOOLINFOW tool = Tool(owner_, kTrackedTool, 0);
+    SendMessageW(tooltip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CALLBACK SizeBalloon::CloseOnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    reinterpret_cast<SizeBalloon*>(id)->CloseTracked();
+}
+
+void SizeBalloon::Place() {
+    // Beside the window, the stem at the result's height: below the result
+    // box it would cover "开始计算" for as long as it shows. On the right
+    // first, on the left where the screen ends, below the window last.
+    const HWND tooltip = tooltip_.get();
+    RECT form{};
+    RECT box{};
+    RECT clear{};
+    GetWindowRect(owner_, &form);
+    GetWindowRect(control_, &box);
+    if (keep_clear_ != nullptr)
+        GetWindowRect(keep_clear_, &clear);
+    const int middle = (box.top + box.bottom) / 2;
+    const POINT stems[] = {
+        {form.right, middle}, {form.left, middle}, {(box.left + box.right) / 2, form.bottom}};
+    for (const POINT& stem : stems) {
+        SendMessageW(tooltip, TTM_TRACKPOSITION, 0, MAKELPARAM(stem.x, stem.y));
+        RECT balloon{};
+        GetWindowRect(tooltip, &balloon);
+        if (keep_clear_ == nullptr || !Overlaps(balloon, clear))
+            return;
+    }
 }
 
 void SizeBalloon::Show(const std::wstring& title, const std::wstring& text) {
@@ -82,9 +134,14 @@ void SizeBalloon::Show(const std::wstring& title, const std::wstring& text) {
     if (!MakeTooltip())
         return;
     const HWND tooltip = tooltip_.get();
-    CloseTracked(tooltip);
+    CloseTracked();
     title_ = text.empty() ? std::wstring() : title;
     text_ = text;
+    // As wide as the widest line: the text's own line feeds are its only
+    // breaks, at any DPI (the tooltip's font follows it).
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0,
+                 WidestLine(tooltip, text_) +
+                     platform::ScaleToDpi(kLineSlack, platform::WindowDpi(tooltip)));
     SendMessageW(tooltip, TTM_SETTITLEW, title_.empty() ? TTI_NONE : TTI_WARNING,
                  reinterpret_cast<LPARAM>(title_.c_str()));
     TOOLINFOW hover = Tool(owner_, reinterpret_cast<UINT_PTR>(control_), 0);
@@ -95,18 +152,13 @@ void SizeBalloon::Show(const std::wstring& title, const std::wstring& text) {
     SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tracked));
     if (text_.empty())
         return;
-    // The stem points at the middle of the control's lower edge.
-    RECT box{};
-    GetWindowRect(control_, &box);
-    SendMessageW(tooltip, TTM_TRACKPOSITION, 0,
-                 MAKELPARAM((box.left + box.right) / 2, box.bottom - 2));
     SendMessageW(tooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tracked));
-    SetTimer(tooltip, kCloseTimer, kShownMilliseconds, CloseOnTimer);
+    Place();
+    SetTimer(owner_, reinterpret_cast<UINT_PTR>(this), close_delay_, CloseOnTimer);
 }
 
 void SizeBalloon::Hide() {
-    if (tooltip_)
-        CloseTracked(tooltip_.get());
+    CloseTracked();
 }
 
 bool SizeBalloon::Visible() const {

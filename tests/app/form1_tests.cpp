@@ -3,6 +3,7 @@
 // the colours of its texts.
 #include "app/calc/number_locale.h"
 #include "app/ui/form1.h"
+#include "platform/handles.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/glyph_sheets.h"
 #include "tests/app/message_box_watch.h"
@@ -15,6 +16,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <string>
@@ -228,12 +230,27 @@ TEST_F(Form1Test, AFigureThatWindowsShowsShortGetsABalloonThatTypingCloses) {
               text);  // the same on hover
     EXPECT_NE(text.find(L"3.99 GB"), std::wstring::npos);
     EXPECT_NE(text.find(L"4108 MB"), std::wstring::npos);
-    // On screen, just below the result box, painted in the tip colour.
+    // On screen beside the result box, clear of "开始计算", painted in the tip
+    // colour, and wide enough for every line as the tooltip's font sets it.
     RECT balloon{};
     RECT box{};
+    RECT start{};
     GetWindowRect(form.Balloon.Window(), &balloon);
     GetWindowRect(form.Text2.Window(), &box);
-    EXPECT_LT(std::abs(balloon.top - box.bottom), 40);
+    GetWindowRect(form.Command2.Window(), &start);
+    EXPECT_LT(std::abs(balloon.top - (box.top + box.bottom) / 2), 40);
+    EXPECT_FALSE(IntersectRect(&start, &start, &balloon));
+    const HWND tooltip = form.Balloon.Window();
+    const platform::WindowDc dc = platform::WindowDc::Client(tooltip);
+    const platform::SelectedObject font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(tooltip, WM_GETFONT, 0, 0)));
+    for (std::size_t begin = 0, end = 0; end != std::wstring::npos; begin = end + 1) {
+        end = text.find(L'\n', begin);
+        SIZE line{};
+        GetTextExtentPoint32W(dc.get(), text.c_str() + begin,
+                              static_cast<int>(std::min(end, text.size()) - begin), &line);
+        EXPECT_LE(line.cx, SendMessageW(tooltip, TTM_GETMAXTIPWIDTH, 0, 0));
+    }
     UpdateWindow(form.Balloon.Window());
     RECT client{};
     GetClientRect(form.Balloon.Window(), &client);
@@ -243,6 +260,18 @@ TEST_F(Form1Test, AFigureThatWindowsShowsShortGetsABalloonThatTypingCloses) {
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return !form.Balloon.Visible(); }));
     EXPECT_EQ(GetFocus(), form.Text1.Window());
     EXPECT_EQ(form.Text1.Text(), L"40");
+}
+
+TEST_F(Form1Test, TheBalloonClosesByItselfAfterTheResultBoxWasHovered) {
+    form.Balloon.SetCloseDelay(300);
+    form.Text1.SetText(L"4");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(form.Balloon.Visible());
+    // The pointer moving over the result box arms the tooltip's own timers,
+    // which must not take the place of the balloon's (its hover tip waits).
+    SendMessageW(form.Balloon.Window(), TTM_SETDELAYTIME, TTDT_INITIAL, 30000);
+    SendMessageW(form.Text2.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return !form.Balloon.Visible(); }, 3000));
 }
 
 TEST_F(Form1Test, AFigureThatShowsTheWholeSizeGetsNoBalloon) {
@@ -325,6 +354,22 @@ TEST_F(Form1Test, TextThatIsNoNumberIsReportedAndTheSizeBoxEmptied) {
     EXPECT_EQ(boxes.Seen().size(), 2u);
     EXPECT_EQ(form.Text1.Text(), L"");
     EXPECT_EQ(form.Text2.Text(), L"4103");
+
+    // A size of 0 or less, or too small for 1 MB, is no partition: said so, the
+    // same way. Full-width digits are digits.
+    for (const wchar_t* size : {L"0", L"-5", L"0.001", L"－５"}) {  // the old algorithm
+        form.Text1.SetText(size);
+        SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+        EXPECT_EQ(boxes.Seen().back().text, L"分区大小必须大于 0（结果至少 1 MB）！");
+        EXPECT_EQ(boxes.Seen().back().caption, L"输入错误");
+        EXPECT_EQ(form.Text1.Text(), L"");
+        EXPECT_EQ(GetFocus(), form.Text1.Window());
+        EXPECT_EQ(form.Text2.Text(), L"4103");
+    }
+    EXPECT_EQ(boxes.Seen().size(), 6u);
+    form.Text1.SetText(L"１６");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.Text2.Text(), L"16414");
 }
 
 TEST_F(Form1Test, ANumberTooLargeIsReportedAndTheResultKept) {
@@ -338,13 +383,14 @@ TEST_F(Form1Test, ANumberTooLargeIsReportedAndTheResultKept) {
     EXPECT_EQ(form.Text2.Text(), L"4103");
     EXPECT_EQ(form.Text1.Text(), L"1e300");
     // Beyond the double range it is the same answer, not "enter digits only".
-    for (const std::wstring& size : {std::wstring(L"1e309"), std::wstring(400, L'9')}) {
+    for (const std::wstring& size :
+         {std::wstring(L"1e309"), std::wstring(400, L'9'), std::wstring(23, L'9')}) {
         form.Text1.SetText(size);
         SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
         EXPECT_EQ(boxes.Seen().back().text, L"数值太大，无法计算！");
         EXPECT_EQ(form.Text1.Text(), size);
     }
-    EXPECT_EQ(boxes.Seen().size(), 3u);
+    EXPECT_EQ(boxes.Seen().size(), 4u);
     EXPECT_EQ(form.Text2.Text(), L"4103");
 }
 
@@ -363,7 +409,9 @@ TEST_F(Form1Test, GroupedDigitsAreReadAsTheWholeNumberWhereTheLocaleGroupsThem) 
         EXPECT_EQ(form.Text2.Text(), L"1025998");
         notes[grouped][1] = form.Balloon.Text();
     }
-    // The note on the result checks the same thousand GB.
+    // The note on the result checks the same thousand GB, which Explorer
+    // shows in TB.
+    EXPECT_NE(notes[0][0].find(L"0.97 TB"), std::wstring::npos);
     EXPECT_EQ(notes[1][0], notes[0][0]);
     EXPECT_EQ(notes[1][1], notes[0][1]);
 }
