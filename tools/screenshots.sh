@@ -2,7 +2,8 @@
 # Regenerates the README screenshots in docs/screenshots/: each one window,
 # cut from the screen along its edges (so no black screen margin), under Wine
 # on a private 24-bit Xvfb screen at 96 DPI, and the main, explanation and
-# gallery windows again at 144 and 192 DPI, with the x64 build.
+# gallery windows again at 144 and 192 DPI (and the balloon at 144), with the
+# x64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/winenv.sh
@@ -101,28 +102,33 @@ windows() {  # windows SUFFIX: the explanation, main and gallery windows
   finish
 }
 
+balloon() {  # balloon NAME DPI: 4 typed into the size box, Enter; the window and its balloon
+  "$WINE_LOADER" "$bin/app/ui/taverel.exe" &
+  local id
+  id=$(window_id "$main_title")
+  sleep 1
+  # A point within the size box, given within the main window at 96 DPI.
+  xdotool mousemove --window "$id" $((220 * $2 / 96)) $((75 * $2 / 96)) click 1
+  sleep 0.5
+  xdotool type 4
+  xdotool key Return
+  xdotool mousemove 1 1
+  sleep 2
+  grab_all "$1"
+  finish
+}
+
 for dpi in 144 192; do
   start_session $dpi
   windows "-${dpi}dpi"
+  if [ $dpi = 144 ]; then balloon balloon-144dpi $dpi; fi
   end_session
 done
 
 start_session 96
 windows ""
 
-# The balloon on the result box: 4 typed into the size box, Enter. Points
-# within the main window at 96 DPI.
-"$WINE_LOADER" "$bin/app/ui/taverel.exe" &
-id=$(window_id "$main_title")
-sleep 1
-xdotool mousemove --window "$id" 220 75 click 1
-sleep 0.5
-xdotool type 4
-xdotool key Return
-xdotool mousemove 1 1
-sleep 2
-grab_all balloon
-finish
+balloon balloon 96
 
 # skin_screens holds one look of the main window and prints "ready" when the
 # picture stands.
