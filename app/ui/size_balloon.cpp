@@ -102,8 +102,9 @@ void CALLBACK SizeBalloon::CloseOnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 
 void SizeBalloon::Place() {
     // Beside the window, the stem at the result's height: below the result
-    // box it would cover "开始计算" for as long as it shows. On the right
-    // first, on the left where the screen ends, below the window last.
+    // box it would cover "开始计算" for as long as it shows. Where the screen
+    // ends on the right (the tooltip then turns the balloon back over the
+    // window), below the window instead.
     const HWND tooltip = tooltip_.get();
     RECT form{};
     RECT box{};
@@ -113,8 +114,7 @@ void SizeBalloon::Place() {
     if (keep_clear_ != nullptr)
         GetWindowRect(keep_clear_, &clear);
     const int middle = (box.top + box.bottom) / 2;
-    const POINT stems[] = {
-        {form.right, middle}, {form.left, middle}, {(box.left + box.right) / 2, form.bottom}};
+    const POINT stems[] = {{form.right, middle}, {(box.left + box.right) / 2, form.bottom}};
     for (const POINT& stem : stems) {
         SendMessageW(tooltip, TTM_TRACKPOSITION, 0, MAKELPARAM(stem.x, stem.y));
         RECT balloon{};

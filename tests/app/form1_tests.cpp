@@ -274,6 +274,22 @@ TEST_F(Form1Test, TheBalloonClosesByItselfAfterTheResultBoxWasHovered) {
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return !form.Balloon.Visible(); }, 3000));
 }
 
+TEST_F(Form1Test, TheBalloonKeepsClearOfStartAlsoAtTheRightEdgeOfTheScreen) {
+    RECT form_box{};
+    GetWindowRect(form.Window(), &form_box);
+    SetWindowPos(form.Window(), nullptr,
+                 GetSystemMetrics(SM_CXSCREEN) - (form_box.right - form_box.left), form_box.top, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER);
+    form.Text1.SetText(L"4");
+    SendMessageW(form.Command2.Window(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(form.Balloon.Visible());
+    RECT balloon{};
+    RECT start{};
+    GetWindowRect(form.Balloon.Window(), &balloon);
+    GetWindowRect(form.Command2.Window(), &start);
+    EXPECT_FALSE(IntersectRect(&start, &start, &balloon));
+}
+
 TEST_F(Form1Test, AFigureThatShowsTheWholeSizeGetsNoBalloon) {
     form.Text1.SetText(L"10");
     SendMessageW(form.Option1.Window(), BM_CLICK, 0, 0);
