@@ -12,19 +12,26 @@ Dpi ScreenDpi() {
     return Dpi{dpi, dpi};
 }
 
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kHundredthsPerInch = 7200;
+
+}  // namespace
+
 int TwipsToPixels(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
+    return platform::ScaleRounded(twips, dpi, kTwipsPerInch);
 }
 
 RECT TwipsToPixels(const TwipsRect& twips, Dpi dpi) {
-    const int left = TwipsToPixels(twips.left, dpi.x);
-    const int top = TwipsToPixels(twips.top, dpi.y);
-    return RECT{left, top, left + TwipsToPixels(twips.width, dpi.x),
-                top + TwipsToPixels(twips.height, dpi.y)};
+    return RECT{TwipsToPixels(twips.left, dpi.x), TwipsToPixels(twips.top, dpi.y),
+                TwipsToPixels(twips.left + twips.width, dpi.x),
+                TwipsToPixels(twips.top + twips.height, dpi.y)};
 }
 
 int PointsToFontHeight(double points, int dpi_y) {
-    return -static_cast<int>(std::lround(points * dpi_y / 72.0));
+    const int hundredths = static_cast<int>(std::lround(points * 100.0));
+    return -platform::ScaleRounded(hundredths, dpi_y, kHundredthsPerInch);
 }
 
 }  // namespace taverel::forms

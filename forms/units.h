@@ -23,13 +23,18 @@ struct TwipsRect {
 // The screen's pixels per inch (LOGPIXELSX / LOGPIXELSY).
 Dpi ScreenDpi();
 
-// Rounds to the nearest pixel (15 twips per pixel at 96 DPI).
+// Rounds to the nearest pixel, halves to the even one (15 twips per pixel
+// at 96 DPI), as every DPI conversion does (platform::ScaleRounded).
 int TwipsToPixels(int twips, int dpi);
 
-// The rectangle in pixels, right and bottom exclusive.
+// The rectangle in pixels, right and bottom exclusive. Its edges are rounded,
+// not its size: two rectangles that share an edge in twips share it in
+// pixels, at the cost of a size that may differ by a pixel from
+// TwipsToPixels(width).
 RECT TwipsToPixels(const TwipsRect& twips, Dpi dpi);
 
-// The LOGFONT height (negative: character height) of a size in points.
+// The LOGFONT height (negative: character height) of a size in points
+// (taken to the hundredth of a point).
 int PointsToFontHeight(double points, int dpi_y);
 
 }  // namespace taverel::forms

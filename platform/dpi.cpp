@@ -2,7 +2,7 @@
 
 #include "platform/handles.h"
 
-#include <cmath>
+#include <cstdint>
 
 namespace taverel::platform {
 
@@ -24,10 +24,24 @@ int WindowDpi(HWND window) {
     return window ? DcDpi(window) : SystemDpi();
 }
 
+int ScaleRounded(int value, int numerator, int denominator) {
+    const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
+    // Floor division, then the remainder decides: above a half rounds up, a
+    // half goes to the even quotient.
+    std::int64_t quotient = product / denominator;
+    std::int64_t remainder = product % denominator;
+    if (remainder < 0) {
+        quotient -= 1;
+        remainder += denominator;
+    }
+    const std::int64_t twice = 2 * remainder;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        quotient += 1;
+    return static_cast<int>(quotient);
+}
+
 int ScaleToDpi(int pixels_at_base, int dpi) {
-    // The default rounding mode takes halves to the even neighbour; a half
-    // (a multiple of 48 over 96) is exact in a double.
-    return static_cast<int>(std::nearbyint(static_cast<double>(pixels_at_base) * dpi / kBaseDpi));
+    return ScaleRounded(pixels_at_base, dpi, kBaseDpi);
 }
 
 }  // namespace taverel::platform

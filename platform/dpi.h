@@ -16,8 +16,13 @@ int SystemDpi();
 // The DPI `window` was created at, as its own device context reports it.
 int WindowDpi(HWND window);
 
-// A length given at 96 DPI, at `dpi`: rounded to the nearest pixel, halves
-// to the even neighbour.
+// value × numerator / denominator (denominator > 0) rounded to the nearest
+// integer, halves to the even neighbour: the one rounding of every DPI
+// conversion in the program. Whole-number arithmetic, so the floating-point
+// rounding mode cannot change a pixel.
+int ScaleRounded(int value, int numerator, int denominator);
+
+// A length given at 96 DPI, at `dpi`: ScaleRounded(pixels_at_base, dpi, 96).
 int ScaleToDpi(int pixels_at_base, int dpi);
 
 }  // namespace taverel::platform

@@ -40,7 +40,7 @@ ToggleBox MeasureToggleBox(HWND window) {
     // with the DPI, or the menu check-mark size where the system makes that
     // larger; at 96 DPI both are 13, the art's own size.
     const int dpi = platform::WindowDpi(window);
-    const int classic = MulDiv(12, dpi, platform::kBaseDpi) + 1;
+    const int classic = platform::ScaleToDpi(12, dpi) + 1;
     ToggleBox box;
     box.cx = std::max(GetSystemMetrics(SM_CXMENUCHECK), classic);
     box.cy = std::max(GetSystemMetrics(SM_CYMENUCHECK), classic);
