@@ -32,6 +32,12 @@ std::wstring LowerAscii(std::wstring text);
 std::wstring LowerClassName(HWND window);
 
 ControlKind ClassifyClassName(const std::wstring& lower_class_name);
+// The kind of a window of a button class by its button type: push and
+// default push buttons are push buttons; check boxes (3-state too) and radio
+// buttons are check boxes and option buttons; group boxes, owner-drawn,
+// push-like toggles and every other type draw themselves (Other).
+ControlKind ClassifyButtonStyle(LONG_PTR style);
+// By class name, and for the button classes by button type as well.
 ControlKind GetControlKind(HWND window);
 
 }  // namespace taverel::skin

@@ -25,10 +25,6 @@ HDC StateDcOf(HWND window, int state) {
     return reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(state)));
 }
 
-bool KeepsOwnDrawing(HWND window) {
-    return (GetSkinProp(window, prop::OldStyle) & ForeignButtonStyleBits) != 0;
-}
-
 }  // namespace
 
 void CreateButtonStateImages(HWND window) {
@@ -133,8 +129,7 @@ void BlendStoredState(HWND window, HDC dc, INT_PTR level) {
 // BlendButtonFade with the level the caller has just read or written.
 void BlendAt(HWND window, HDC dc, INT_PTR level) {
     MarkIfDisabled(window);
-    if (!KeepsOwnDrawing(window))
-        BlendStoredState(window, dc, level);
+    BlendStoredState(window, dc, level);
 }
 
 }  // namespace
@@ -143,20 +138,35 @@ void BlendButtonFade(HWND window, HDC dc) {
     BlendAt(window, dc, GetSkinProp(window, prop::AlphaLevel));
 }
 
-void ApplyButtonRegion(HWND window, int width, int height) {
+namespace {
+
+HRGN CreateButtonRegion(HWND window, int width, int height) {
     // The corners round off as far as the face's art does, at its factor.
     const int corner = 3 * GlyphScaleOf(window);
-    platform::Region region(CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner));
+    return CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner);
+}
+
+}  // namespace
+
+void ApplyButtonRegion(HWND window, int width, int height) {
+    platform::Region region(CreateButtonRegion(window, width, height));
     // Once set, the region belongs to the window.
     if (region && SetWindowRgn(window, region.get(), TRUE))
         region.release();
 }
 
+bool HasButtonRegion(HWND window) {
+    WindowBounds bounds;
+    GetWindowBounds(window, &bounds);
+    const platform::Region shown(CreateRectRgn(0, 0, 0, 0));
+    const platform::Region own(CreateButtonRegion(window, bounds.Width, bounds.Height));
+    return shown && own && GetWindowRgn(window, shown.get()) != ERROR &&
+           EqualRgn(shown.get(), own.get());
+}
+
 namespace {
 
-LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (KeepsOwnDrawing(window))
-        return platform::ForwardMessage(previous, window, message, wparam, lparam);
+LRESULT PaintPushButton(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
     const platform::PaintDc paint(window);
@@ -189,11 +199,10 @@ void Resize(HWND window) {
 void TakeOver(HWND window) {
     CreateButtonStateImages(window);
 
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if ((style & ForeignButtonStyleBits) == 0)
-        SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
-
-    SetSkinProp(window, prop::OldStyle, style);
+    // The style before the change is stored first: it is what keeps the
+    // button a push button to the skin once it is owner-drawn.
+    SetSkinProp(window, prop::OldStyle, GetWindowLongPtrW(window, GWL_STYLE));
+    SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
     SetSkinProp(window, prop::MouseFlag, 0);
     SetSkinProp(window, prop::TimerId, 0);
     StoreState(window, IsWindowEnabled(window) ? VisualState::Normal : VisualState::Disabled);
@@ -207,13 +216,23 @@ void TakeOver(HWND window) {
 void GiveBack(HWND window) {
     DeleteButtonStateImages(window);
     StopFadeTimer(window);
-    SetWindowLongPtrW(window, GWL_STYLE, GetSkinProp(window, prop::OldStyle));
+    // Only what the skin changed goes back: the type, while it is still the
+    // skin's owner-draw, and the region, while it is still the skin's. The
+    // rest of the style (enabled, visible, tab stop) is the program's, and
+    // so is a type or region it has set since.
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if ((style & BS_TYPEMASK) == BS_OWNERDRAW) {
+        const LONG_PTR type = GetSkinProp(window, prop::OldStyle) & BS_TYPEMASK;
+        SetWindowLongPtrW(window, GWL_STYLE, (style & ~LONG_PTR{BS_TYPEMASK}) | type);
+    }
+    const bool own_region = HasButtonRegion(window);
     RemoveSkinProp(window, prop::OldStyle);
     RemoveSkinProp(window, prop::MouseFlag);
     RemoveSkinProp(window, prop::TimerId);
     RemoveSkinProp(window, prop::OldState);
     RemoveSkinProp(window, prop::AlphaLevel);
-    SetWindowRgn(window, nullptr, TRUE);
+    if (own_region)
+        SetWindowRgn(window, nullptr, TRUE);
 }
 
 // A state shown at once, whole, with no fade.
@@ -289,8 +308,12 @@ void Enabled(HWND window, WPARAM enable) {
     BlendButtonFade(window, nullptr);
 }
 
-void Tick(HWND window) {
-    // Any WM_TIMER advances the fade, whichever timer sent it.
+void Tick(HWND window, WPARAM timer) {
+    // Only the fade's own timer moves it; any other timer (the program's, a
+    // tooltip's) is only forwarded.
+    const INT_PTR running = GetSkinProp(window, prop::TimerId);
+    if (running == 0 || static_cast<WPARAM>(running) != timer)
+        return;
     INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
     BlendAt(window, nullptr, level);
     level += FadeStep;

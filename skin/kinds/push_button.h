@@ -7,10 +7,6 @@
 
 namespace taverel::skin {
 
-// A "button" whose style has BS_CHECKBOX/BS_RADIOBUTTON bits (style AND 6),
-// owner-drawn included, keeps its own drawing.
-constexpr LONG_PTR ForeignButtonStyleBits = 0x6;
-
 // Creates the four state contexts with window-sized bitmaps and renders them.
 void CreateButtonStateImages(HWND window);
 // Deletes the four contexts and their bitmaps and removes their properties.
@@ -23,6 +19,9 @@ void BlendButtonFade(HWND window, HDC dc);
 
 // The rounded shape of a skinned button W x H: corners cut by a 3 x 3 ellipse.
 void ApplyButtonRegion(HWND window, int width, int height);
+// Whether the window's region is still that shape at its present size (and
+// not one the program has set since).
+bool HasButtonRegion(HWND window);
 
 // The push-button entry points are PushButtonKind() of the kind table: the
 // images are made on take-over, rebuilt on WM_SIZE, and every mouse,

@@ -2,6 +2,7 @@
 // the count of skinned windows and the glyph sheets' lifetime.
 #include "platform/window_procedure.h"
 #include "skin/attach.h"
+#include "skin/control_kind.h"
 #include "skin/draw/glyph_sheets.h"
 #include "skin/engine_state.h"
 #include "skin/properties.h"
@@ -124,29 +125,50 @@ TEST_F(AttachTest, MainLikeTreeSkinsEightWindowsWithTheirKindsProperties) {
     EXPECT_EQ(9, SkinnedWindowCount());  // the late text box too, now
 }
 
+// The button type is a number: only push and default push buttons become the
+// skin's push buttons; check boxes and radio buttons its toggles; group boxes
+// and owner-drawn buttons keep their style and get no images or region.
 TEST_F(AttachTest, ButtonStylesAndStates) {
-    tree_.form = CreateTestForm(30, 30, 200, 120);
+    tree_.form = CreateTestForm(30, 30, 200, 220);
     HWND disabled =
         CreateChild(tree_.form, L"ThunderRT6CommandButton", L"A", WS_DISABLED, 5, 5, 60, 22);
+    HWND def = CreateChild(tree_.form, L"BUTTON", L"D", BS_DEFPUSHBUTTON, 70, 5, 60, 22);
     HWND owner_drawn =
         CreateChild(tree_.form, L"ThunderRT6CommandButton", L"B", BS_OWNERDRAW, 5, 30, 60, 22);
     HWND check = CreateChild(tree_.form, L"BUTTON", L"C", BS_AUTOCHECKBOX, 5, 60, 60, 22);
-    const LONG_PTR owner_style = GetWindowLongPtrW(owner_drawn, GWL_STYLE);
-    const LONG_PTR check_style = GetWindowLongPtrW(check, GWL_STYLE);
+    HWND radio = CreateChild(tree_.form, L"BUTTON", L"R", BS_AUTORADIOBUTTON, 5, 90, 60, 22);
+    HWND three = CreateChild(tree_.form, L"BUTTON", L"3", BS_AUTO3STATE, 5, 120, 60, 22);
+    HWND group = CreateChild(tree_.form, L"BUTTON", L"G", BS_GROUPBOX, 70, 30, 60, 60);
+    std::vector<LONG_PTR> styles;
+    for (HWND w : {owner_drawn, check, radio, three, group})
+        styles.push_back(GetWindowLongPtrW(w, GWL_STYLE));
     ASSERT_EQ(1, AttachSkin(tree_.form));
-    EXPECT_EQ(4, SkinnedWindowCount());
+    EXPECT_EQ(8, SkinnedWindowCount());
 
     EXPECT_EQ(VisualState::Disabled, StoredState(disabled));
-    EXPECT_EQ(owner_style, GetWindowLongPtrW(owner_drawn, GWL_STYLE));
-    EXPECT_EQ(check_style, GetWindowLongPtrW(check, GWL_STYLE));
-    // Still a push button to the skin: images, properties and region.
-    for (HWND w : {owner_drawn, check}) {
-        EXPECT_NE(0, GetSkinProp(w, prop::StateDc(3)));
-        EXPECT_NE(0, GetSkinProp(w, prop::StateBitmap(3)));
+    const auto has_region = [](HWND w) {
         HRGN probe = CreateRectRgn(0, 0, 0, 0);
-        EXPECT_NE(ERROR, GetWindowRgn(w, probe));
+        const bool has = GetWindowRgn(w, probe) != ERROR;
         DeleteObject(probe);
+        return has;
+    };
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrW(def, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_TRUE(has_region(def));
+    EXPECT_EQ(ControlKind::PushButton, GetControlKind(def));
+    const ControlKind kinds[] = {ControlKind::Other, ControlKind::CheckBox,
+                                 ControlKind::OptionButton, ControlKind::CheckBox,
+                                 ControlKind::Other};
+    int n = 0;
+    for (HWND w : {owner_drawn, check, radio, three, group}) {
+        EXPECT_EQ(styles[n], GetWindowLongPtrW(w, GWL_STYLE));
+        EXPECT_EQ(kinds[n++], GetControlKind(w));
+        EXPECT_EQ(0, GetSkinProp(w, prop::StateDc(3)));
+        EXPECT_FALSE(has_region(w));
     }
+    EXPECT_TRUE(Has(PropertiesOf(radio), L"OLDSTATE"));
+    EXPECT_EQ(1u, PropertiesOf(group).size());
+    EXPECT_EQ(1, DetachSkin(tree_.form));
+    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongPtrW(def, GWL_STYLE) & BS_TYPEMASK);
 }
 
 TEST_F(AttachTest, NullAndUnskinnedHandles) {
