@@ -88,6 +88,18 @@ int SkinWindow(HWND window) {
     const KindEntryPoints& kind = EntryPointsOf(window);
     kind.take_over(window);
 
+    // Given back earlier with the skin's procedure still in the chain, under
+    // one installed later: the skin resumes in its place there. Installed on
+    // top as well, it would be called twice for every message, and the
+    // second call would forward to the top again.
+    if (const WNDPROC passed = PassThroughProcedure(window)) {
+        StorePreviousProcedure(window, passed);
+        RemoveSkinProp(window, prop::PassProc);
+        ++engine.skinned_window_count;
+        RepaintWholeWindow(window);
+        return 1;
+    }
+
     const WNDPROC previous = platform::ReplaceWindowProcedure(window, SkinWindowProc);
     if (!previous) {
         kind.give_back(window);
@@ -109,7 +121,14 @@ int UnskinWindow(HWND window) {
     EntryPointsOf(window).give_back(window);
 
     RemoveSkinProp(window, prop::ProcAddr);
-    platform::ReplaceWindowProcedure(window, previous);
+    // A procedure installed after the skin's (a later subclass) calls the
+    // skin's as its previous one: putting the old procedure back would cut
+    // that one out. The skin's stays in the chain and only passes messages
+    // on until the window is destroyed or the later one leaves.
+    if (platform::CurrentWindowProcedure(window) == SkinWindowProc)
+        platform::ReplaceWindowProcedure(window, previous);
+    else
+        SetSkinProp(window, prop::PassProc, reinterpret_cast<INT_PTR>(previous));
     RepaintWholeWindow(window);
 
     if (--engine.skinned_window_count <= 0)

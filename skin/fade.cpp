@@ -9,7 +9,9 @@ UINT_PTR StartFadeTimer(HWND window) {
     if (GetSkinProp(window, prop::TimerId) != 0)
         return 0;
     // The ticks come back as WM_TIMER to the button itself; no timer procedure.
-    const UINT_PTR id = SetTimer(window, FadeTimerId, FadeInterval, nullptr);
+    // TIMERID holds the identifier the ticks carry; SetTimer's result only
+    // tells success for a timer of a window.
+    const UINT_PTR id = SetTimer(window, FadeTimerId, FadeInterval, nullptr) ? FadeTimerId : 0;
     SetSkinProp(window, prop::TimerId, static_cast<INT_PTR>(id));
     return id;
 }

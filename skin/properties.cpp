@@ -40,6 +40,10 @@ WNDPROC PreviousProcedure(HWND window) {
     return reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
 }
 
+WNDPROC PassThroughProcedure(HWND window) {
+    return reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::PassProc));
+}
+
 void StorePreviousProcedure(HWND window, WNDPROC previous) {
     SetSkinProp(window, prop::ProcAddr, reinterpret_cast<INT_PTR>(previous));
 }

@@ -18,6 +18,9 @@ constexpr const wchar_t* OldState = L"OLDSTATE";
 constexpr const wchar_t* AlphaLevel = L"ALPHALEVEL";
 constexpr const wchar_t* HdIndex = L"HDINDEX";
 constexpr const wchar_t* HmIndex = L"HMINDEX";
+// A window given back while a procedure installed after the skin's still
+// calls it: the procedure the skin's passes every message on to.
+constexpr const wchar_t* PassProc = L"PASSPROC";
 // "HDC" or "BMP" followed by the state number 0..3.
 const wchar_t* StateDc(int state);
 const wchar_t* StateBitmap(int state);
@@ -35,6 +38,10 @@ void StoreState(HWND window, VisualState state);
 // PROCADDR: the procedure the skin replaced (nullptr when not skinned).
 WNDPROC PreviousProcedure(HWND window);
 void StorePreviousProcedure(HWND window, WNDPROC previous);
+
+// PASSPROC: nullptr unless the window was given back with the skin's
+// procedure left in its chain as a pass-through.
+WNDPROC PassThroughProcedure(HWND window);
 
 inline bool IsSkinned(HWND window) {
     return window && PreviousProcedure(window) != nullptr;

@@ -101,6 +101,33 @@ LRESULT SkinThenForwardActivation(WNDPROC previous, HWND window, UINT message, W
     return platform::ForwardMessage(previous, window, message, wparam, lparam);
 }
 
+// A window given back while a later procedure still calls the skin's: every
+// message is passed on and nothing is painted. Once the later procedure has
+// left (the skin's is on top again), the old procedure goes back; the last
+// message of the window takes the pass-through away.
+LRESULT PassThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const WNDPROC next = PassThroughProcedure(window);
+    if (!next)
+        return DefWindowProcW(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        RemoveSkinProp(window, prop::PassProc);
+    } else if (platform::CurrentWindowProcedure(window) == SkinWindowProc) {
+        RemoveSkinProp(window, prop::PassProc);
+        platform::ReplaceWindowProcedure(window, next);
+    }
+    return platform::ForwardMessage(next, window, message, wparam, lparam);
+}
+
+// A click's window may be a top-level window, whose GetParent is its owner:
+// then the tree to refresh is its own, not the owner's.
+HWND ToggleTreeOf(HWND window) {
+    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) {
+        if (const HWND parent = GetAncestor(window, GA_PARENT))
+            return parent;
+    }
+    return window;
+}
+
 }  // namespace
 
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -108,7 +135,7 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
         return 0;
     const WNDPROC previous = PreviousProcedure(window);
     if (!previous)
-        return DefWindowProcW(window, message, wparam, lparam);
+        return PassThrough(window, message, wparam, lparam);
 
     switch (message) {
         case WM_DESTROY:
@@ -128,15 +155,14 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
         case BM_SETCHECK:
             return EntryPointsOf(window).set_check(previous, window, message, wparam, lparam);
         case WM_TIMER:
-            EntryPointsOf(window).timer(window);
+            EntryPointsOf(window).timer(window, wparam);
             return platform::ForwardMessage(previous, window, message, wparam, lparam);
         case WM_LBUTTONUP: {
             const LRESULT result = ForwardThenKindWork(previous, window, message, wparam, lparam,
                                                        WorkAfterForwarding(message));
-            HWND root = GetParent(window);
-            if (!root)
-                root = window;
-            EnumChildWindows(root, RefreshToggleButtons, 0);
+            // A click that destroyed its window leaves no tree to refresh.
+            if (IsWindow(window))
+                EnumChildWindows(ToggleTreeOf(window), RefreshToggleButtons, 0);
             return result;
         }
         default:

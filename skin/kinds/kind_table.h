@@ -58,8 +58,8 @@ struct KindEntryPoints {
     void (*focus_changed)(HWND window) = no_work::Window;
     void (*enabled)(HWND window, WPARAM enable) = no_work::WithWParam;
 
-    // Run before WM_TIMER is forwarded.
-    void (*timer)(HWND window) = no_work::Window;
+    // Run before WM_TIMER is forwarded, with the timer's identifier.
+    void (*timer)(HWND window, WPARAM timer) = no_work::WithWParam;
     // A left button went up somewhere in the window's tree.
     void (*release_in_tree)(HWND window) = no_work::Window;
 };

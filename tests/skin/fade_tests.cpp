@@ -210,16 +210,19 @@ TEST_F(FadeTest, EnableSetsTheStateAndKeepsTheLevel) {
     EXPECT_EQ(VisualState::Normal, StoredState(button_));
 }
 
-TEST_F(FadeTest, TimerWithoutRunningFadeStillBlendsAndSteps) {
+// Another timer on the button (the program's, a control's own) is only
+// forwarded: the fade moves on its own ticks alone, and not at all when none runs.
+TEST_F(FadeTest, OnlyTheFadesOwnTimerMovesIt) {
     ASSERT_EQ(0, Prop(prop::TimerId));
     SetSkinProp(button_, prop::AlphaLevel, 30);
     SendMessageW(button_, WM_TIMER, 99, 0);
-    EXPECT_EQ(33, Prop(prop::AlphaLevel));
-    EXPECT_EQ(0, Prop(prop::TimerId));
-    // Above 255 the level wraps to 0 and the (absent) timer stays stopped.
-    SetSkinProp(button_, prop::AlphaLevel, 254);
+    SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
+    EXPECT_EQ(30, Prop(prop::AlphaLevel));
+    Enter();
     SendMessageW(button_, WM_TIMER, 99, 0);
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
+    SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
+    EXPECT_EQ(FadeStep, Prop(prop::AlphaLevel));
 }
 
 TEST_F(FadeTest, TimerStartsOnceAndStopsCleanly) {

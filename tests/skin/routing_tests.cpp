@@ -187,8 +187,8 @@ TEST_F(RoutingTest, DestroyingTheFormReleasesTheEngine) {
 }
 
 // After any left-button release, every skinned option button of the tree,
-// however deep, is repainted in the normal look; a top-level window with no
-// parent has its own descendants refreshed.
+// however deep, is repainted in the normal look; a top-level window has its
+// own descendants refreshed, an owned one too (not its owner's).
 TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
     HWND frame = CreateChild(form_, L"ThunderRT6Frame", L"", 0, 100, 10, 150, 80);
     HWND option =
@@ -203,6 +203,14 @@ TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
     StoreState(option, VisualState::Pressed);
     SendMessageW(form_, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(VisualState::Normal, StoredState(option));
+
+    HWND owned = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, form_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_EQ(1, SkinWindow(owned));
+    StoreState(option, VisualState::Hover);
+    SendMessageW(owned, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(VisualState::Hover, StoredState(option));
+    DestroyWindow(owned);
 }
 
 // An option button through the whole engine: each mouse message and WM_PAINT
