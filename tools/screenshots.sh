@@ -2,8 +2,8 @@
 # Regenerates the README screenshots in docs/screenshots/: each one window,
 # cut from the screen along its edges (so no black screen margin), under Wine
 # on a private 24-bit Xvfb screen at 96 DPI, and the main, explanation and
-# gallery windows again at 144 and 192 DPI (and the balloon at 144), with the
-# x64 build.
+# gallery windows again at 144 and 192 DPI (the balloon and the plain dialog
+# at 144), with the x64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/winenv.sh
@@ -118,15 +118,31 @@ balloon() {  # balloon NAME DPI: 4 typed into the size box, Enter; the window an
   finish
 }
 
+dialog_title='Taverel plain dialog'
+dialogs() {  # dialogs SUFFIX: the plain dialog, skinned and plain
+  for look in ":plain-dialog" "--plain:plain-dialog-plain"; do
+    "$WINE_LOADER" "$bin/tools/gallery/taverel-skin-gallery.exe" --dialog ${look%%:*} &
+    window_id "$dialog_title" >/dev/null
+    xdotool mousemove 1 1
+    sleep 2
+    grab "$dialog_title" "${look#*:}$1"
+    finish
+  done
+}
+
 for dpi in 144 192; do
   start_session $dpi
   windows "-${dpi}dpi"
-  if [ $dpi = 144 ]; then balloon balloon-144dpi $dpi; fi
+  if [ $dpi = 144 ]; then
+    balloon balloon-144dpi $dpi
+    dialogs "-${dpi}dpi"
+  fi
   end_session
 done
 
 start_session 96
 windows ""
+dialogs ""
 
 balloon balloon 96
 
