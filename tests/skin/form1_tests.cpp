@@ -8,6 +8,7 @@
 #include "tests/skin/skin_test_windows.h"
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
+#include "tools/gallery/plain_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,11 @@ TEST(Form1Skin, ThousandAttachDetachCyclesLeaveNoGdiObjects) {
     form.Show();
     PumpMessages();
     const HWND window = form.Window();
+    // A plain dialog of the platform's own controls, open beside it (and
+    // skinned as it became active).
+    const HWND dialog = gallery::CreatePlainDialog(window, false);
+    PumpMessages();
+    ASSERT_EQ(1, DetachSkin(dialog));
     ASSERT_EQ(1, DetachSkin(window));
     ASSERT_EQ(1, AttachSkin(window));
     ASSERT_EQ(1, DetachSkin(window));
@@ -112,9 +118,12 @@ TEST(Form1Skin, ThousandAttachDetachCyclesLeaveNoGdiObjects) {
     for (int i = 0; i < 1000; ++i) {
         ASSERT_EQ(1, AttachSkin(window));
         ASSERT_EQ(8, SkinnedWindowCount());
+        ASSERT_EQ(1, AttachSkin(dialog));
+        ASSERT_EQ(1, DetachSkin(dialog));
         ASSERT_EQ(1, DetachSkin(window));
     }
     EXPECT_EQ(before, MeasureGdiHeadroom());
+    DestroyWindow(dialog);
     ASSERT_EQ(1, AttachSkin(window));
     form.Close();
     EXPECT_EQ(0, SkinnedWindowCount());
