@@ -87,6 +87,35 @@ int CaptionRoom(HWND window) {
     return -1;
 }
 
+// How far a disabled button's caption reaches: the platform draws it embossed
+// through a monochrome bitmap as wide as the measured caption, which cuts
+// whatever the unsmoothed glyphs draw beyond it. Drawn here with room to spare.
+int DisabledCaptionInk(HDC reference, HFONT font, const wchar_t* text, int length, SIZE extent) {
+    const int width = extent.cx + 16;
+    const HDC dc = CreateCompatibleDC(reference);
+    const HBITMAP bitmap = CreateCompatibleBitmap(reference, width, extent.cy);
+    const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ old_font = SelectObject(dc, font);
+    const RECT all{0, 0, width, extent.cy};
+    const HBRUSH key = CreateSolidBrush(0x00FF00FF);
+    FillRect(dc, &all, key);
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), static_cast<WPARAM>(length), 0,
+               0, width, extent.cy, DST_TEXT | DSS_DISABLED);
+    int reach = 0;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < extent.cy; ++y) {
+            if (GetPixel(dc, x, y) != 0x00FF00FF)
+                reach = x + 1;
+        }
+    }
+    SelectObject(dc, old_font);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(key);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return reach;
+}
+
 void CollectCaptionFaults(HWND parent, int dpi, std::vector<std::string>& faults) {
     for (HWND child : VisibleChildren(parent)) {
         const int room = CaptionRoom(child);
@@ -98,8 +127,16 @@ void CollectCaptionFaults(HWND parent, int dpi, std::vector<std::string>& faults
             const HGDIOBJ previous = SelectObject(dc, font);
             SIZE extent{};
             GetTextExtentPoint32W(dc, text, length, &extent);
+            const bool toggle = room == 13 + 4;
+            const int ink = toggle && !IsWindowEnabled(child)
+                                ? DisabledCaptionInk(dc, font, text, length, extent)
+                                : 0;
             SelectObject(dc, previous);
             ReleaseDC(child, dc);
+            if (ink > extent.cx)
+                faults.push_back("caption drawn disabled is cut " +
+                                 std::to_string(ink - extent.cx) + " pixels short in " +
+                                 Describe(child));
             RECT box{};
             GetClientRect(child, &box);
             if (extent.cx + platform::ScaleToDpi(room, dpi) > box.right || extent.cy > box.bottom)

@@ -21,7 +21,8 @@ std::vector<std::string> PlacementFaults(HWND top, const OverlapAllowed& allowed
 
 // The caption of every push button, check box, option button and frame fits
 // the control in the control's own font, with room for the glyph (`dpi`
-// scales the room the skin's 13-pixel glyph takes).
+// scales the room the skin's 13-pixel glyph takes); a disabled check box's or
+// option button's caption is not cut where the platform draws it embossed.
 std::vector<std::string> CaptionFaults(HWND top, int dpi);
 
 // Whether a label may stand `overhang` pixels out of its container.
