@@ -4,6 +4,7 @@
 #include "forms/label.h"
 #include "forms/window_class.h"
 #include "platform/dpi.h"
+#include "platform/handles.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -87,32 +88,23 @@ int CaptionRoom(HWND window) {
     return -1;
 }
 
-// How far a disabled button's caption reaches: the platform draws it embossed
-// through a monochrome bitmap as wide as the measured caption, which cuts
-// whatever the unsmoothed glyphs draw beyond it. Drawn here with room to spare.
+// How far a disabled button's caption reaches, drawn with room to spare; the
+// platform draws it through a bitmap as wide as its measure, cutting the rest.
 int DisabledCaptionInk(HDC reference, HFONT font, const wchar_t* text, int length, SIZE extent) {
     const int width = extent.cx + 16;
-    const HDC dc = CreateCompatibleDC(reference);
-    const HBITMAP bitmap = CreateCompatibleBitmap(reference, width, extent.cy);
-    const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ old_font = SelectObject(dc, font);
+    const platform::Bitmap bitmap(CreateCompatibleBitmap(reference, width, extent.cy));
+    const platform::MemoryDc dc(CreateCompatibleDC(reference));
+    const platform::SelectedObject selected(dc.get(), bitmap.get());
+    const platform::SelectedObject selected_font(dc.get(), font);
     const RECT all{0, 0, width, extent.cy};
-    const HBRUSH key = CreateSolidBrush(0x00FF00FF);
-    FillRect(dc, &all, key);
-    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), static_cast<WPARAM>(length), 0,
-               0, width, extent.cy, DST_TEXT | DSS_DISABLED);
+    FillRect(dc.get(), &all, platform::Brush(CreateSolidBrush(0x00FF00FF)).get());
+    DrawStateW(dc.get(), nullptr, nullptr, reinterpret_cast<LPARAM>(text),
+               static_cast<WPARAM>(length), 0, 0, width, extent.cy, DST_TEXT | DSS_DISABLED);
     int reach = 0;
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < extent.cy; ++y) {
-            if (GetPixel(dc, x, y) != 0x00FF00FF)
-                reach = x + 1;
-        }
+    for (int x = 0; x < width * extent.cy; ++x) {
+        if (GetPixel(dc.get(), x / extent.cy, x % extent.cy) != 0x00FF00FF)
+            reach = x / extent.cy + 1;
     }
-    SelectObject(dc, old_font);
-    SelectObject(dc, old_bitmap);
-    DeleteObject(key);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return reach;
 }
 
@@ -127,8 +119,7 @@ void CollectCaptionFaults(HWND parent, int dpi, std::vector<std::string>& faults
             const HGDIOBJ previous = SelectObject(dc, font);
             SIZE extent{};
             GetTextExtentPoint32W(dc, text, length, &extent);
-            const bool toggle = room == 13 + 4;
-            const int ink = toggle && !IsWindowEnabled(child)
+            const int ink = room == 13 + 4 && !IsWindowEnabled(child)
                                 ? DisabledCaptionInk(dc, font, text, length, extent)
                                 : 0;
             SelectObject(dc, previous);

@@ -210,8 +210,7 @@ TEST_F(FadeTest, EnableSetsTheStateAndKeepsTheLevel) {
     EXPECT_EQ(VisualState::Normal, StoredState(button_));
 }
 
-// Another timer on the button (the program's, a control's own) is only
-// forwarded: the fade moves on its own ticks alone, and not at all when none runs.
+// Another timer's tick is only forwarded; the fade moves on its own ticks alone.
 TEST_F(FadeTest, OnlyTheFadesOwnTimerMovesIt) {
     ASSERT_EQ(0, Prop(prop::TimerId));
     SetSkinProp(button_, prop::AlphaLevel, 30);

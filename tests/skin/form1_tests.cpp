@@ -106,8 +106,7 @@ TEST(Form1Skin, ThousandAttachDetachCyclesLeaveNoGdiObjects) {
     form.Show();
     PumpMessages();
     const HWND window = form.Window();
-    // A plain dialog of the platform's own controls, open beside it (and
-    // skinned as it became active).
+    // A plain dialog, open beside it (skinned as it became active).
     const HWND dialog = gallery::CreatePlainDialog(window, false);
     PumpMessages();
     ASSERT_EQ(1, DetachSkin(dialog));
