@@ -57,6 +57,7 @@ TEST(PlainDialog, GivenBackWhileOpenEndsAsTheProgramLeftIt) {
 
     // The program changes its dialog while it is skinned.
     EnableWindow(item(PUSH_ID), FALSE);
+    SetWindowRgn(item(PUSH_ID), CreateRectRgn(0, 0, 20, 10), FALSE);
     ShowWindow(item(IDCANCEL), SW_HIDE);
     CheckRadioButton(dialog, FIRST_RADIO_ID, SECOND_RADIO_ID, SECOND_RADIO_ID);
     CheckDlgButton(dialog, CHECK_ID, BST_UNCHECKED);
@@ -64,8 +65,9 @@ TEST(PlainDialog, GivenBackWhileOpenEndsAsTheProgramLeftIt) {
              reinterpret_cast<HANDLE>(platform::ReplaceWindowProcedure(edit, LaterSubclass)));
 
     ASSERT_EQ(1, DetachSkin(dialog));
-    EXPECT_EQ(0, SkinnedWindowCount());
     EXPECT_FALSE(SkinInitialised());
+    RECT kept{};
+    EXPECT_EQ(SIMPLEREGION, GetWindowRgnBox(item(PUSH_ID), &kept));
     EXPECT_FALSE(IsWindowEnabled(item(PUSH_ID)));
     EXPECT_FALSE(IsWindowVisible(item(IDCANCEL)));
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, SECOND_RADIO_ID));
