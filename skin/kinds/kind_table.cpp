@@ -1,47 +1,68 @@
 #include "skin/kinds/kind_table.h"
 
+#include "platform/window_class_names.h"
 #include "platform/window_procedure.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace taverel::skin {
 
 namespace {
 
 struct ClassName {
-    const wchar_t* name;  // lower case
+    const wchar_t* name;  // compared lower-cased
     ControlKind kind;
     bool prefix = false;  // the name begins with it
 };
 
 // Exact names are tried before prefixes, so a prefix never shadows a name.
+// The names of this program's own classes come from the list the forms
+// layer registers them by (its frame, text box and list box are left out on
+// purpose: they keep the kind Other and its client-edge frame); the others
+// are those of the older runtime's controls and of the system's classes,
+// which windows of other programs carry.
 constexpr ClassName kClassNames[] = {
     {L"#32770", ControlKind::Form},
-    {L"thunderformdc", ControlKind::Form},
-    {L"thunderrt6formdc", ControlKind::Form},
-    {L"form", ControlKind::Form},
-    {L"thundercommandbutton", ControlKind::PushButton},
-    {L"thunderrt6commandbutton", ControlKind::PushButton},
-    {L"button", ControlKind::PushButton},
-    {L"thundercombobox", ControlKind::ComboBox},
-    {L"thunderrt6combobox", ControlKind::ComboBox},
-    {L"combo", ControlKind::ComboBox},
-    {L"combobox", ControlKind::ComboBox},
-    {L"thunderdrivelistbox", ControlKind::DriveList},
-    {L"thunderrt6drivelistbox", ControlKind::DriveList},
-    {L"thundercheckbox", ControlKind::CheckBox},
-    {L"thunderrt6checkbox", ControlKind::CheckBox},
-    {L"thunderoptionbutton", ControlKind::OptionButton},
-    {L"thunderrt6optionbutton", ControlKind::OptionButton},
-    {L"progressbar20wndclass", ControlKind::ProgressBar},
-    {L"progressbarwndclass", ControlKind::ProgressBar},
+    {L"ThunderFormDC", ControlKind::Form},
+    {platform::kFormClassName, ControlKind::Form},
+    {L"Form", ControlKind::Form},
+    {L"ThunderCommandButton", ControlKind::PushButton},
+    {platform::kCommandButtonClassName, ControlKind::PushButton},
+    {L"Button", ControlKind::PushButton},
+    {L"ThunderComboBox", ControlKind::ComboBox},
+    {platform::kComboBoxClassName, ControlKind::ComboBox},
+    {L"Combo", ControlKind::ComboBox},
+    {L"ComboBox", ControlKind::ComboBox},
+    {L"ThunderDriveListBox", ControlKind::DriveList},
+    {platform::kDriveListClassName, ControlKind::DriveList},
+    {L"ThunderCheckBox", ControlKind::CheckBox},
+    {platform::kCheckBoxClassName, ControlKind::CheckBox},
+    {L"ThunderOptionButton", ControlKind::OptionButton},
+    {platform::kOptionButtonClassName, ControlKind::OptionButton},
+    {platform::kProgressBarClassName, ControlKind::ProgressBar},
+    {L"ProgressBarWndClass", ControlKind::ProgressBar},
     {L"msvb_lib_header", ControlKind::Header},
-    {L"sysheader32", ControlKind::Header},
-    {L"datalistwndclass", ControlKind::DataList},
-    {L"dblistwndclass", ControlKind::DataList},
-    {L"combolbox", ControlKind::DropDownList},
-    {L"apexgrid", ControlKind::Grid, true},
+    {platform::kHeaderClassName, ControlKind::Header},
+    {platform::kDataListClassName, ControlKind::DataList},
+    {L"DBListWndClass", ControlKind::DataList},
+    {L"ComboLBox", ControlKind::DropDownList},
+    {L"ApexGrid", ControlKind::Grid, true},
 };
+
+// Whether `lower` (already lower-cased) begins with `name` lower-cased, and
+// when `whole`, is no longer than it. Only ASCII letters are lowered, as
+// LowerAscii does: a name the caller has not lowered is not found.
+bool MatchesLowered(std::wstring_view lower, const wchar_t* name, bool whole) {
+    std::size_t i = 0;
+    for (; name[i] != L'\0'; ++i) {
+        const wchar_t c = name[i];
+        const wchar_t lowered = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+        if (i >= lower.size() || lower[i] != lowered)
+            return false;
+    }
+    return !whole || i == lower.size();
+}
 
 }  // namespace
 
@@ -49,11 +70,11 @@ ControlKind ClassifyClassName(const std::wstring& lower_class_name) {
     if (lower_class_name.empty())
         return ControlKind::Other;
     for (const ClassName& entry : kClassNames) {
-        if (!entry.prefix && lower_class_name == entry.name)
+        if (!entry.prefix && MatchesLowered(lower_class_name, entry.name, true))
             return entry.kind;
     }
     for (const ClassName& entry : kClassNames) {
-        if (entry.prefix && lower_class_name.rfind(entry.name, 0) == 0)
+        if (entry.prefix && MatchesLowered(lower_class_name, entry.name, false))
             return entry.kind;
     }
     return ControlKind::Other;

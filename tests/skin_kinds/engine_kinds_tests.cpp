@@ -2,6 +2,7 @@
 // drop-down list skinned when it first asks for its colours, the refresh
 // of every toggle after a release anywhere in the tree, and a toggle's new
 // check state shown in the skin's look at once.
+#include "platform/window_class_names.h"
 #include "skin/attach.h"
 #include "skin/control_kind.h"
 #include "skin/draw/colours.h"
@@ -70,6 +71,20 @@ TEST(ClassTable, EveryNameInLowerAndMixedCaseGivesItsKind) {
         {L"ComboLBox", ControlKind::DropDownList},
         {L"ApexGrid", ControlKind::Grid},
         {L"ApexGrid.Unicode", ControlKind::Grid},
+        // The names the forms layer registers, from the list both layers
+        // read: whatever they come to be called, the skin knows them.
+        {platform::kFormClassName, ControlKind::Form},
+        {platform::kCommandButtonClassName, ControlKind::PushButton},
+        {platform::kComboBoxClassName, ControlKind::ComboBox},
+        {platform::kDriveListClassName, ControlKind::DriveList},
+        {platform::kCheckBoxClassName, ControlKind::CheckBox},
+        {platform::kOptionButtonClassName, ControlKind::OptionButton},
+        {platform::kProgressBarClassName, ControlKind::ProgressBar},
+        {platform::kHeaderClassName, ControlKind::Header},
+        {platform::kDataListClassName, ControlKind::DataList},
+        {platform::kFrameClassName, ControlKind::Other},
+        {platform::kTextBoxClassName, ControlKind::Other},
+        {platform::kListBoxClassName, ControlKind::Other},
         {L"Edit", ControlKind::Other},
         {L"ThunderRT6FormDCx", ControlKind::Other},
     };
