@@ -13,6 +13,16 @@
 namespace taverel::calc {
 namespace {
 
+// Characters that already mean something in a number cannot be separators.
+bool CanSeparate(wchar_t c) {
+    const bool digit = c >= L'0' && c <= L'9';
+    return c != L'\0' && !digit && c != L'+' && c != L'-' && c != L'e' && c != L'E' && c != L'&';
+}
+
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n';
+}
+
 #ifdef _WIN32
 
 // The first character of a locale string, or `fallback` when the call fails;
@@ -49,6 +59,16 @@ bool IsUnchosenLocale(const char* name) {
 #endif
 
 }  // namespace
+
+wchar_t UsableDecimalSeparator(const NumberLocale& locale) {
+    const wchar_t c = locale.decimal_separator;
+    return CanSeparate(c) && !IsBlank(c) ? c : L'.';
+}
+
+wchar_t UsableGroupSeparator(const NumberLocale& locale) {
+    const wchar_t c = locale.group_separator;
+    return CanSeparate(c) && c != UsableDecimalSeparator(locale) ? c : L'\0';
+}
 
 NumberLocale CurrentNumberLocale() {
     NumberLocale locale;

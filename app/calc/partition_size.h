@@ -4,7 +4,8 @@
 #pragma once
 
 #include "app/calc/number_locale.h"
-#include "app/calc/number_text.h"
+#include "app/calc/number_reading.h"
+#include "app/calc/number_writing.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "app/cli/capacity_commands.h"
 
-#include "app/calc/number_text.h"
+#include "app/calc/number_reading.h"
 #include "app/calc/partition_size.h"
 #include "app/calc/shown_size.h"
 #include "app/calc/size_text.h"

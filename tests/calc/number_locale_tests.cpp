@@ -1,6 +1,7 @@
 // The machine's own number format: whatever it is, it must be usable.
 #include "app/calc/number_locale.h"
-#include "app/calc/number_text.h"
+#include "app/calc/number_reading.h"
+#include "app/calc/number_writing.h"
 
 #include <gtest/gtest.h>
 

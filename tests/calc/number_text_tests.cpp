@@ -1,5 +1,6 @@
 // The four number functions, with our choices for the open cases pinned down.
-#include "app/calc/number_text.h"
+#include "app/calc/number_reading.h"
+#include "app/calc/number_writing.h"
 
 #include <gtest/gtest.h>
 

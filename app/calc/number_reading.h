@@ -1,6 +1,6 @@
-// Reading and writing numbers the way the calculator does: the locale-aware
-// validation test, the locale-free reading of the leading number, and the two
-// ways a result is written. Portable; no window code.
+// Reading numbers the way the calculator does: the locale-aware validation
+// test and the locale-free reading of the leading number the calculation
+// uses. Portable; no window code. Writing them is number_writing.h.
 //
 // Choices made here where the calculator's rules leave room:
 // - Blanks are the space, the tab and the line feed (U+0020, U+0009, U+000A):
@@ -36,10 +36,9 @@ namespace taverel::calc {
 
 // The validation test: the whole text, blanks around it ignored, is one number
 // by the locale's rules (sign, digits in groups of three split by the group
-// separator, the decimal separator, an exponent), or an &H / &O literal. A
-// decimal separator that is a digit, a sign, E, & or a blank counts as "."; a
-// group separator that is such a character or equals the decimal separator,
-// or is L'\0', is none. True also for a number beyond the double range.
+// separator, the decimal separator, an exponent), or an &H / &O literal,
+// with the separators UsableDecimalSeparator / UsableGroupSeparator give.
+// True also for a number beyond the double range.
 bool IsNumericText(const std::wstring& text, const NumberLocale& locale);
 
 // The text with every group separator that stands between two digits taken
@@ -56,24 +55,6 @@ std::wstring WithoutGroupSeparators(const std::wstring& text, const NumberLocale
 // A decimal number beyond the double range gives +/-infinity (the
 // calculation answers such text as too large and never reads it).
 double ParseLeadingNumber(const std::wstring& text);
-
-// The general conversion: at most 15 significant digits, rounded to nearest
-// (a tie in the exact binary value goes to the even digit); no group separator;
-// no trailing zeros, no bare separator; the locale's decimal separator; "-"
-// for negatives; 0 and -0 give "0". Magnitudes that round to 1E+15 or more,
-// and non-zero magnitudes that round to less than 0.0001, are written as a
-// mantissa, "E", a sign and at least two exponent digits: 1.026E+15, 1E-05,
-// -2.5E-300. The magnitudes that would round to 1.79769313486232E+308 (beyond
-// the double range, so unreadable) are cut to 1.79769313486231E+308 instead.
-// Infinities and NaN (never produced by the calculation, which
-// checks for faults first) give "Infinity", "-Infinity" and "NaN".
-std::wstring NumberToText(double value, const NumberLocale& locale);
-
-// Rounds to a whole number, halves away from zero, and writes the exact
-// integer value of that double: optional "-" and decimal digits, every digit
-// exact even beyond the 15th (1e300 gives the 301 digits of the double nearest
-// 10^300). A result of zero is "0", never "-0". Non-finite as NumberToText.
-std::wstring FormatWholeNumber(double value);
 
 // The text with the full-width digits ０-９, signs ＋ －, full stop ． and comma
 // ， (U+FF10-FF19, U+FF0B, U+FF0D, U+FF0E, U+FF0C) replaced by their ASCII
