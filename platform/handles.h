@@ -126,7 +126,14 @@ public:
 class PaintDc {
 public:
     explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window_, &ps_); }
-    ~PaintDc() { EndPaint(window_, &ps_); }
+    // EndPaint only after a BeginPaint that succeeded: after a failed one the
+    // paint structure holds no DC to give back, and EndPaint would still show
+    // the caret BeginPaint never hid (for a null window, the caret of
+    // whatever window of this thread has one).
+    ~PaintDc() {
+        if (dc_)
+            EndPaint(window_, &ps_);
+    }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     HDC get() const { return dc_; }
@@ -152,50 +159,43 @@ private:
     }
 };
 
+// Selects `previous` back into `dc` as foreground or background palette and
+// realises it: how a SelectedPalette gives its DC's palette back.
+template <BOOL InBackground>
+void SelectPaletteBack(HDC dc, HPALETTE previous) {
+    SelectPalette(dc, previous, InBackground);
+    RealizePalette(dc);
+}
+
 // Selects a palette into a DC and realises it; on scope exit selects the
 // previous palette back (in the foreground or background as asked) and
-// realises that one again.
+// realises that one again. Of its two lent handles at most one is held.
 class SelectedPalette {
 public:
     SelectedPalette() = default;
-    SelectedPalette(HDC dc, HPALETTE palette, BOOL force_background, BOOL restore_in_background)
-        : dc_(dc),
-          previous_(dc && palette ? SelectPalette(dc, palette, force_background) : nullptr),
-          restore_in_background_(restore_in_background) {
-        if (previous_)
-            RealizePalette(dc_);
+    SelectedPalette(HDC dc, HPALETTE palette, BOOL force_background, BOOL restore_in_background) {
+        const HPALETTE previous =
+            dc && palette ? SelectPalette(dc, palette, force_background) : nullptr;
+        if (!previous)
+            return;
+        RealizePalette(dc);
+        if (restore_in_background)
+            background_ = InBackground(dc, previous);
+        else
+            foreground_ = InForeground(dc, previous);
     }
-    ~SelectedPalette() { reset(); }
-    SelectedPalette(const SelectedPalette&) = delete;
-    SelectedPalette& operator=(const SelectedPalette&) = delete;
-    SelectedPalette(SelectedPalette&& other) noexcept
-        : dc_(std::exchange(other.dc_, nullptr)),
-          previous_(std::exchange(other.previous_, nullptr)),
-          restore_in_background_(other.restore_in_background_) {}
-    SelectedPalette& operator=(SelectedPalette&& other) noexcept {
-        if (this != &other) {
-            reset();
-            dc_ = std::exchange(other.dc_, nullptr);
-            previous_ = std::exchange(other.previous_, nullptr);
-            restore_in_background_ = other.restore_in_background_;
-        }
-        return *this;
-    }
-    HPALETTE previous() const { return previous_; }
+    HPALETTE previous() const { return foreground_ ? foreground_.get() : background_.get(); }
     // Selects the previous palette back now.
     void reset() {
-        if (dc_ && previous_) {
-            SelectPalette(dc_, previous_, restore_in_background_);
-            RealizePalette(dc_);
-        }
-        dc_ = nullptr;
-        previous_ = nullptr;
+        foreground_.reset();
+        background_.reset();
     }
 
 private:
-    HDC dc_ = nullptr;
-    HPALETTE previous_ = nullptr;
-    BOOL restore_in_background_ = FALSE;
+    using InForeground = LentHandle<HDC, HPALETTE, &SelectPaletteBack<FALSE>>;
+    using InBackground = LentHandle<HDC, HPALETTE, &SelectPaletteBack<TRUE>>;
+    InForeground foreground_;
+    InBackground background_;
 };
 
 // Saves the whole state of a DC (selections, clipping, modes) and restores

@@ -97,6 +97,22 @@ TEST(SelectedPaletteGuard, SelectsAndPutsTheOriginalBack) {
         EXPECT_EQ(selected.previous(), original);
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), original);
+    // Put back in the foreground as well; a moved guard puts nothing back
+    // early, its new owner does, once; a palette that cannot be selected
+    // leaves nothing to put back.
+    {
+        platform::SelectedPalette selected(dc.get(), palette.get(), TRUE, FALSE);
+        platform::SelectedPalette moved(std::move(selected));
+        EXPECT_EQ(selected.previous(), nullptr);
+        EXPECT_EQ(moved.previous(), original);
+        selected.reset();
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), palette.get());
+        moved.reset();
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), original);
+        EXPECT_EQ(moved.previous(), nullptr);
+    }
+    EXPECT_EQ(platform::SelectedPalette(dc.get(), nullptr, TRUE, TRUE).previous(), nullptr);
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), original);
 }
 
 TEST(BitmapSurface, ReleasesItsBitmapAndDcButNotTheCallersPalette) {
