@@ -40,6 +40,29 @@ WNDPROC PreviousProcedure(HWND window) {
     return reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
 }
 
+void StoreStateImages(HWND window, StateImages images) {
+    const StateImageHandles handles = images.Release();
+    for (int n = 0; n < VisualStateCount; ++n) {
+        SetSkinProp(window, prop::StateDc(n), reinterpret_cast<INT_PTR>(handles.dc[n]));
+        SetSkinProp(window, prop::StateBitmap(n), reinterpret_cast<INT_PTR>(handles.bitmap[n]));
+    }
+}
+
+StateImages TakeStateImages(HWND window) {
+    StateImageHandles handles;
+    for (int n = 0; n < VisualStateCount; ++n) {
+        handles.dc[n] = reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(n)));
+        handles.bitmap[n] = reinterpret_cast<HBITMAP>(GetSkinProp(window, prop::StateBitmap(n)));
+        RemoveSkinProp(window, prop::StateDc(n));
+        RemoveSkinProp(window, prop::StateBitmap(n));
+    }
+    return StateImages::Adopt(handles);
+}
+
+HDC StateImageDc(HWND window, int state) {
+    return reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(state)));
+}
+
 WNDPROC PassThroughProcedure(HWND window) {
     return reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::PassProc));
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "skin/draw/state_images.h"
 #include "skin/draw/visual_state.h"
 
 namespace taverel::skin {
@@ -38,6 +39,15 @@ void StoreState(HWND window, VisualState state);
 // PROCADDR: the procedure the skin replaced (nullptr when not skinned).
 WNDPROC PreviousProcedure(HWND window);
 void StorePreviousProcedure(HWND window, WNDPROC previous);
+
+// HDC0..HDC3 / BMP0..BMP3: a push button's state images. The window keeps
+// the raw handles; these hand them in and take them back as one owner, so
+// nothing deletes one by hand.
+void StoreStateImages(HWND window, StateImages images);
+// The images the window keeps, its eight properties removed.
+StateImages TakeStateImages(HWND window);
+// The DC of one state's image (nullptr when there is none).
+HDC StateImageDc(HWND window, int state);
 
 // PASSPROC: nullptr unless the window was given back with the skin's
 // procedure left in its chain as a pass-through.

@@ -12,6 +12,7 @@
 #include "skin/properties.h"
 
 #include <string>
+#include <utility>
 
 namespace taverel::skin {
 
@@ -21,42 +22,7 @@ constexpr int StateCount = VisualStateCount;
 // Caption and focus rectangle sit 2 pixels inside the button's edge.
 constexpr int CaptionInset = 2;
 
-HDC StateDcOf(HWND window, int state) {
-    return reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(state)));
-}
-
 }  // namespace
-
-void CreateButtonStateImages(HWND window) {
-    const platform::WindowDc window_dc = platform::WindowDc::Whole(window);
-    WindowBounds bounds;
-    GetWindowBounds(window, &bounds);
-    for (int n = 0; n < StateCount; ++n) {
-        platform::MemoryDc dc(CreateCompatibleDC(window_dc.get()));
-        platform::Bitmap bitmap(
-            CreateCompatibleBitmap(window_dc.get(), bounds.Width, bounds.Height));
-        // What the selection hands back is the context's initial stock bitmap.
-        if (dc && bitmap)
-            SelectObject(dc.get(), bitmap.get());
-        SetSkinProp(window, prop::StateDc(n), reinterpret_cast<INT_PTR>(dc.release()));
-        SetSkinProp(window, prop::StateBitmap(n), reinterpret_cast<INT_PTR>(bitmap.release()));
-    }
-    RenderButtonStates(window);
-}
-
-void DeleteButtonStateImages(HWND window) {
-    for (int n = 0; n < StateCount; ++n) {
-        // Declared bitmap first so it is destroyed last: deleting the context
-        // releases the selection, after which the bitmap can be deleted.
-        platform::Bitmap bitmap(
-            reinterpret_cast<HBITMAP>(GetSkinProp(window, prop::StateBitmap(n))));
-        platform::MemoryDc dc(StateDcOf(window, n));
-        dc.reset();
-        bitmap.reset();
-        RemoveSkinProp(window, prop::StateDc(n));
-        RemoveSkinProp(window, prop::StateBitmap(n));
-    }
-}
 
 void RenderButtonStates(HWND window) {
     WindowBounds bounds;
@@ -68,7 +34,7 @@ void RenderButtonStates(HWND window) {
     const int inset = CaptionInset * scale;
 
     for (int n = 0; n < StateCount; ++n) {
-        const HDC dc = StateDcOf(window, n);
+        const HDC dc = StateImageDc(window, n);
         if (!dc)
             continue;
         // The control owns its font and may delete it while the button stays
@@ -103,7 +69,7 @@ void BlendStoredState(HWND window, HDC dc, INT_PTR level) {
     const int state = StateNumber(StoredState(window));
     if (state < 0 || state >= StateCount)
         return;
-    const HDC source = StateDcOf(window, state);
+    const HDC source = StateImageDc(window, state);
 
     platform::WindowDc own;
     HDC target = dc;
@@ -140,16 +106,16 @@ void BlendButtonFade(HWND window, HDC dc) {
 
 namespace {
 
-HRGN CreateButtonRegion(HWND window, int width, int height) {
+platform::Region CreateButtonRegion(HWND window, int width, int height) {
     // The corners round off as far as the face's art does, at its factor.
     const int corner = 3 * GlyphScaleOf(window);
-    return CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner);
+    return platform::Region(CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner));
 }
 
 }  // namespace
 
 void ApplyButtonRegion(HWND window, int width, int height) {
-    platform::Region region(CreateButtonRegion(window, width, height));
+    platform::Region region = CreateButtonRegion(window, width, height);
     // Once set, the region belongs to the window.
     if (region && SetWindowRgn(window, region.get(), TRUE))
         region.release();
@@ -159,7 +125,7 @@ bool HasButtonRegion(HWND window) {
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     const platform::Region shown(CreateRectRgn(0, 0, 0, 0));
-    const platform::Region own(CreateButtonRegion(window, bounds.Width, bounds.Height));
+    const platform::Region own = CreateButtonRegion(window, bounds.Width, bounds.Height);
     return shown && own && GetWindowRgn(window, shown.get()) != ERROR &&
            EqualRgn(shown.get(), own.get());
 }
@@ -175,29 +141,31 @@ LRESULT PaintPushButton(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
     return 0;
 }
 
+// Four window-sized images, drawn, kept on the button.
+void MakeStateImages(HWND window) {
+    const platform::WindowDc window_dc = platform::WindowDc::Whole(window);
+    WindowBounds bounds;
+    GetWindowBounds(window, &bounds);
+    StoreStateImages(window, StateImages(window_dc.get(), bounds.Width, bounds.Height));
+    RenderButtonStates(window);
+}
+
 // New window-sized bitmaps for the four images, redrawn, and the region.
 void Resize(HWND window) {
     WindowBounds bounds;
     {
         const platform::WindowDc window_dc = platform::WindowDc::Whole(window);
         GetWindowBounds(window, &bounds);
-        for (int n = 0; n < StateCount; ++n) {
-            platform::Bitmap bitmap(
-                CreateCompatibleBitmap(window_dc.get(), bounds.Width, bounds.Height));
-            const HDC dc = StateDcOf(window, n);
-            if (!dc || !bitmap)
-                continue;
-            // The bitmap the new one replaces is no longer selected anywhere.
-            platform::Bitmap replaced(static_cast<HBITMAP>(SelectObject(dc, bitmap.get())));
-            SetSkinProp(window, prop::StateBitmap(n), reinterpret_cast<INT_PTR>(bitmap.release()));
-        }
+        StateImages images = TakeStateImages(window);
+        images.Resize(window_dc.get(), bounds.Width, bounds.Height);
+        StoreStateImages(window, std::move(images));
         RenderButtonStates(window);
     }
     ApplyButtonRegion(window, bounds.Width, bounds.Height);
 }
 
 void TakeOver(HWND window) {
-    CreateButtonStateImages(window);
+    MakeStateImages(window);
 
     // The style before the change is stored first: it is what keeps the
     // button a push button to the skin once it is owner-drawn.
@@ -214,7 +182,8 @@ void TakeOver(HWND window) {
 }
 
 void GiveBack(HWND window) {
-    DeleteButtonStateImages(window);
+    // Taken off the button, the images are deleted with their owner.
+    TakeStateImages(window);
     StopFadeTimer(window);
     // Only what the skin changed goes back: the type, while it is still the
     // skin's owner-draw, and the region, while it is still the skin's. The

@@ -1,16 +1,12 @@
-// Push buttons: four state images rendered ahead of time into memory DCs
-// kept on the button (HDC0..HDC3 with their bitmaps BMP0..BMP3), shown by one
-// constant-alpha blend of the image of the current state.
+// Push buttons: four state images rendered ahead of time (StateImages, kept
+// on the button under HDC0..HDC3 and BMP0..BMP3), shown by one constant-alpha
+// blend of the image of the current state, which fades in on a timer.
 #pragma once
 
 #include "platform/win.h"
 
 namespace taverel::skin {
 
-// Creates the four state contexts with window-sized bitmaps and renders them.
-void CreateButtonStateImages(HWND window);
-// Deletes the four contexts and their bitmaps and removes their properties.
-void DeleteButtonStateImages(HWND window);
 // Redraws all four images: face, caption, focus rectangle while focused.
 void RenderButtonStates(HWND window);
 // Blends the image of OLDSTATE (forced to 3 when disabled) at ALPHALEVEL onto

@@ -166,6 +166,23 @@ TEST_F(PushButtonTest, RegionIsRoundedAfterSkinningAndAfterResize) {
     EXPECT_EQ(0, GetObjectW(before, sizeof(info), &info));
     // Image corners still come from the face's corners at the new size.
     EXPECT_EQ(GlyphSheetPixel(GlyphSheet::ButtonFace, 6, 20), StatePixel(blank_, 0, 89, 29));
+
+    // Each state keeps a DC of its own with its new bitmap selected; given
+    // back, the button keeps none of the eight objects.
+    HGDIOBJ objects[8] = {};
+    for (int state = 0; state < 4; ++state) {
+        const HDC dc = reinterpret_cast<HDC>(GetSkinProp(blank_, prop::StateDc(state)));
+        const HGDIOBJ bitmap =
+            reinterpret_cast<HGDIOBJ>(GetSkinProp(blank_, prop::StateBitmap(state)));
+        EXPECT_EQ(bitmap, GetCurrentObject(dc, OBJ_BITMAP)) << "state " << state;
+        ASSERT_NE(0, GetObjectW(bitmap, sizeof(info), &info));
+        EXPECT_EQ(90, info.bmWidth);
+        objects[2 * state] = dc;
+        objects[2 * state + 1] = bitmap;
+    }
+    EXPECT_EQ(1, UnskinWindow(blank_));
+    for (HGDIOBJ object : objects)
+        EXPECT_EQ(0u, GetObjectType(object));
 }
 
 // Buttons whose style has the check-box or radio bits (owner-drawn
