@@ -13,7 +13,11 @@ namespace taverel::skin {
 
 namespace {
 
-// The module-wide values; nothing else of the engine lives outside windows.
+// The module-wide values of attach and detach. The rest of the engine that
+// lives outside windows is held from the first attach to the last give-back:
+// the glyph sheets (skin/draw/glyph_sheets.cpp, those of a larger factor
+// made when first asked for) and the scratch surfaces with their display DC
+// and palette (skin/draw/scratch_surfaces.cpp).
 struct EngineState {
     bool initialised = false;
     bool track_mouse_event_available = false;
