@@ -80,6 +80,18 @@ struct DecimalParts {
     std::int64_t exponent = 0;  // already reduced by the count of fraction digits
 };
 
+// The digits after a decimal separator, from s[i] on, each lowering the
+// exponent; `i` is left after the last. True when there was any.
+bool ReadFractionDigits(std::wstring_view s, std::size_t& i, DecimalParts& parts) {
+    bool any = false;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+        parts.digits.push_back(static_cast<char>(s[i]));
+        --parts.exponent;
+        any = true;
+    }
+    return any;
+}
+
 constexpr std::int64_t kExponentCap = 1000000000;  // far beyond any double; no overflow
 
 // Adds one exponent digit with saturation, so "1e99999999999999999999" is safe.
@@ -180,11 +192,7 @@ NumericText ReadLocaleNumber(const std::wstring& text, const NumberLocale& local
         return NumericText::NotNumeric;
     if (i < s.size() && s[i] == decimal) {
         ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i) {
-            parts.digits.push_back(static_cast<char>(s[i]));
-            --parts.exponent;
-            any_digit = true;
-        }
+        any_digit = ReadFractionDigits(s, i, parts) || any_digit;
     }
     if (!any_digit)
         return NumericText::NotNumeric;
@@ -278,11 +286,7 @@ double ParseLeadingNumber(const std::wstring& text) {
     }
     if (i < s.size() && s[i] == L'.') {
         ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i) {
-            parts.digits.push_back(static_cast<char>(s[i]));
-            --parts.exponent;
-            any_digit = true;
-        }
+        any_digit = ReadFractionDigits(s, i, parts) || any_digit;
     }
     if (!any_digit)
         return 0.0;
