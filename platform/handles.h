@@ -126,10 +126,10 @@ public:
 class PaintDc {
 public:
     explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window_, &ps_); }
-    // EndPaint only after a BeginPaint that succeeded: after a failed one the
-    // paint structure holds no DC to give back, and EndPaint would still show
-    // the caret BeginPaint never hid (for a null window, the caret of
-    // whatever window of this thread has one).
+    // EndPaint only after a BeginPaint that succeeded (it fails on a window
+    // that is gone or belongs to another thread): after a failed one the
+    // paint structure holds no DC to give back, and EndPaint's ShowCaret
+    // would show a caret that no painting hid.
     ~PaintDc() {
         if (dc_)
             EndPaint(window_, &ps_);
