@@ -12,6 +12,7 @@
 #include "tests/support/message_pump.h"
 
 #include "tests/support/pixels.h"
+#include "tests/support/stress.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -565,7 +566,8 @@ TEST(Form1ResourcesTest, OpeningAndClosingBothWindowsLeaksNoGdiObjects) {
     };
     cycle();
     const std::size_t before = taverel::testing::MeasureGdiHeadroom();
-    for (int i = 0; i < 100; ++i)
+    const int cycles = taverel::testing::StressCount(100);
+    for (int i = 0; i < cycles; ++i)
         cycle();
     const std::size_t after = taverel::testing::MeasureGdiHeadroom();
     EXPECT_GE(after + 20, before) << "before " << before << ", after " << after;

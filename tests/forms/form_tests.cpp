@@ -7,6 +7,7 @@
 #include "tests/support/message_pump.h"
 
 #include "tests/support/pixels.h"
+#include "tests/support/stress.h"
 
 #include <gtest/gtest.h>
 
@@ -288,7 +289,8 @@ TEST(FormResourcesTest, MakingAndRemovingFormsLeaksNoGdiObjects) {
     };
     cycle();  // first use loads what is cached for the process
     const std::size_t before = taverel::testing::MeasureGdiHeadroom();
-    for (int i = 0; i < 200; ++i)
+    const int cycles = taverel::testing::StressCount(200);
+    for (int i = 0; i < cycles; ++i)
         cycle();
     const std::size_t after = taverel::testing::MeasureGdiHeadroom();
     EXPECT_GE(after + 20, before) << "before " << before << ", after " << after;

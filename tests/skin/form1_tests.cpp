@@ -8,6 +8,7 @@
 #include "tests/skin/skin_test_windows.h"
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/stress.h"
 #include "tools/gallery/plain_dialog.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ namespace {
 using taverel::testing::MeasureGdiHeadroom;
 using taverel::testing::PumpMessages;
 using taverel::testing::PumpUntil;
+using taverel::testing::StressCount;
 using testing::MovePointerTo;
 using testing::ShowsState;
 
@@ -114,7 +116,8 @@ TEST(Form1Skin, ThousandAttachDetachCyclesLeaveNoGdiObjects) {
     ASSERT_EQ(1, AttachSkin(window));
     ASSERT_EQ(1, DetachSkin(window));
     const std::size_t before = MeasureGdiHeadroom();
-    for (int i = 0; i < 1000; ++i) {
+    const int cycles = StressCount(1000);
+    for (int i = 0; i < cycles; ++i) {
         ASSERT_EQ(1, AttachSkin(window));
         ASSERT_EQ(8, SkinnedWindowCount());
         ASSERT_EQ(1, AttachSkin(dialog));

@@ -7,6 +7,7 @@
 #include "tests/skin/skin_test_windows.h"
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/stress.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ namespace {
 using taverel::testing::MeasureGdiHeadroom;
 using taverel::testing::PumpMessages;
 using taverel::testing::PumpUntil;
+using taverel::testing::StressCount;
 using testing::CreateMainLikeTree;
 using testing::MainLikeTree;
 using testing::MovePointerTo;
@@ -61,7 +63,8 @@ TEST(Resources, FadeTicksLeaveNothingBehind) {
     PumpMessages();
     const std::size_t before = MeasureGdiHeadroom();
     SendMessageW(tree.calculate, WM_MOUSEMOVE, 0, 0);
-    for (int i = 0; i < 10000; ++i) {
+    const int ticks = StressCount(10000);
+    for (int i = 0; i < ticks; ++i) {
         if (GetSkinProp(tree.calculate, prop::TimerId) == 0)
             StartFadeTimer(tree.calculate);
         SendMessageW(tree.calculate, WM_TIMER, FadeTimerId, 0);

@@ -10,6 +10,7 @@
 #include "skin/properties.h"
 #include "tests/skin_kinds/kinds_fixture.h"
 #include "tests/support/gdi_headroom.h"
+#include "tests/support/stress.h"
 
 #include <commctrl.h>
 
@@ -21,12 +22,12 @@ namespace taverel::testing {
 namespace {
 
 // On held surfaces a paint costs 0.03 to 0.3 ms under Wine, so the default
-// run paints each kind 10000 times (about 7 s); TAVEREL_KINDS_PAINTS sets
-// another count.
+// run paints each kind 10000 times (about 7 s), scaled by the stress setting
+// (tests/support/stress.h); TAVEREL_KINDS_PAINTS sets another count.
 int PaintCount() {
     const char* text = std::getenv("TAVEREL_KINDS_PAINTS");
     const int count = text ? std::atoi(text) : 0;
-    return count > 0 ? count : 10000;
+    return count > 0 ? count : StressCount(10000);
 }
 
 class KindsLeakTest : public KindsTest {};

@@ -2,9 +2,12 @@
 // values) and a headroom measurement that really sees a leak.
 #include "platform/win.h"
 #include "tests/support/gdi_headroom.h"
+#include "tests/support/stress.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,6 +32,19 @@ TEST(GdiHeadroom, SeesObjectsHeldBetweenMeasurements) {
     const std::size_t after = taverel::testing::MeasureGdiHeadroom();
     EXPECT_EQ(before - during, 50u);
     EXPECT_EQ(after, before);
+}
+
+// The emulated x86 run takes a share of each stress loop; a share that rounds
+// to nothing must still run a round, or a leak test there would measure none.
+TEST(StressSetting, TakesAShareOfTheCountButNeverNone) {
+    const char* set = std::getenv("TAVEREL_STRESS_PERCENT");
+    const std::string previous = set ? set : "";
+    _putenv_s("TAVEREL_STRESS_PERCENT", "10");
+    EXPECT_EQ(taverel::testing::StressCount(10000), 1000);
+    EXPECT_EQ(taverel::testing::StressCount(5), 1);
+    _putenv_s("TAVEREL_STRESS_PERCENT", "");
+    EXPECT_EQ(taverel::testing::StressCount(10000), 10000);
+    _putenv_s("TAVEREL_STRESS_PERCENT", previous.c_str());
 }
 
 }  // namespace
