@@ -1,5 +1,5 @@
 # Cross build for 32-bit Windows. These machines cannot execute 32-bit code,
-# so this build is compiled (catching pointer-size mistakes) but not run.
+# so this build's tests run in an emulated machine (tools/x86vm).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

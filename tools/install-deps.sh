@@ -11,6 +11,8 @@ packages=(
   fonts-wqy-microhei fonts-wine
   dosfstools ntfs-3g
   clang clang-format python3
+  # The emulated machine the x86 build's tests run in (tools/x86vm).
+  qemu-system-x86 debootstrap e2fsprogs
 )
 # One dpkg-query for all of them: ./run calls this every time.
 # (dpkg-query fails when it has never heard of a package: that one is missing.)

@@ -3,12 +3,14 @@
 
 WINE_LOADER=${WINE_LOADER:-/usr/lib/wine/wine64}
 WINE_SERVER=${WINE_SERVER:-/usr/lib/wine/wineserver64}
+# The emulated x86 machine (tools/x86vm) sets the 32-bit loader and win32.
+WINE_ARCH=${WINE_ARCH:-win64}
 
 winenv_export() {  # winenv_export PREFIX
   export WINEPREFIX="$1"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEARCH=win64
+  export WINEARCH="$WINE_ARCH"
   export WINESERVER="$WINE_SERVER"
 }
 

@@ -1,0 +1,91 @@
+# Shared by the scripts of the emulated x86 machine. Source it.
+# The machine: QEMU's full-system emulator (no KVM) running Debian's 64-bit
+# cloud kernel, which runs 32-bit Wine through its IA32 emulation.
+
+X86VM_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+X86VM_CACHE=${TAVEREL_CACHE:-/var/cache/taverel}/x86vm
+X86VM_SUITE=bookworm
+
+# The Debian mirror this machine's own apt uses (deb822 sources file).
+x86vm_mirror() {
+  local m
+  m=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true)
+  echo "${m:-http://deb.debian.org/debian}"
+}
+
+# The guest's packages, one a line, without comments.
+x86vm_packages() {
+  sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$X86VM_DIR/packages.txt"
+}
+
+# The cache key: everything that goes into the image. The scripts that build
+# it, the prefix settings (tools/winenv.sh), the package list, the mirror and
+# its sources, and the versions this machine's apt offers for the packages
+# that decide the image (wine32 has the same version as wine).
+x86vm_key() {
+  {
+    cat "$X86VM_DIR/common.sh" "$X86VM_DIR/image.sh" "$X86VM_DIR/vminit" \
+        "$X86VM_DIR/guest-prepare.sh" "$X86VM_DIR/packages.txt" "$X86VM_DIR/../winenv.sh"
+    cat /etc/apt/sources.list.d/debian.sources 2>/dev/null || true
+    echo "$X86VM_SUITE $(x86vm_mirror)"
+    apt-cache policy wine linux-image-cloud-amd64 xvfb 2>/dev/null | awk '/^[^ ]/ || /Candidate:/'
+  } | sha256sum | cut -c1-16
+}
+
+# Boots the machine. The root image is used as a snapshot unless WRITABLE=1;
+# PAYLOAD is a tar the guest unpacks to /payload and whose guest.sh it runs;
+# RESULTS is a zeroed image the guest writes /results into as a tar. The
+# serial console (the guest's output) streams to standard output. Returns
+# QEMU's status, 124 when the machine ran past TIMEOUT seconds.
+x86vm_boot() {  # x86vm_boot IMAGE_DIR PAYLOAD RESULTS TIMEOUT
+  local dir=$1 payload=$2 results=$3 limit=$4 snapshot=on
+  [ "${WRITABLE:-0}" = 1 ] && snapshot=off
+  # -cpu max,-smap: with SMAP, QEMU's emulation faults on 32-bit Wine's iret
+  # and the guest kernel kills every Wine process.
+  timeout -k 10 "$limit" qemu-system-x86_64 \
+    -accel tcg,thread=multi -cpu max,-smap -smp 2 -m 2048 \
+    -display none -monitor none -serial stdio -no-reboot -net none \
+    -kernel "$dir/vmlinuz" \
+    -append "console=ttyS0 panic=-1 quiet loglevel=3 root=/dev/nvme0n1 rw rootfstype=ext4 init=/vminit" \
+    -drive "file=$dir/root.img,if=none,id=root,format=raw,snapshot=$snapshot" \
+    -device nvme,drive=root,serial=root \
+    -drive "file=$payload,if=none,id=payload,format=raw,readonly=on" \
+    -device nvme,drive=payload,serial=payload \
+    -drive "file=$results,if=none,id=results,format=raw" \
+    -device nvme,drive=results,serial=results </dev/null
+}
+
+# Checks a finished image: the completion marker written last, the files'
+# sizes and the kernel's checksum as recorded, and a clean file system.
+x86vm_verify() {  # x86vm_verify IMAGE_DIR
+  local dir=$1
+  [ -f "$dir/complete" ] && [ -f "$dir/SUMS" ] || return 1
+  local name size sum
+  while read -r name size sum; do
+    [ -f "$dir/$name" ] || return 1
+    [ "$(stat -c %s "$dir/$name")" = "$size" ] || return 1
+    if [ "$sum" != - ]; then
+      [ "$(sha256sum <"$dir/$name" | cut -d' ' -f1)" = "$sum" ] || return 1
+    fi
+  done <"$dir/SUMS"
+  e2fsck -fn "$dir/root.img" >/dev/null 2>&1 || return 1
+}
+
+# Prints the folder of a verified image, building it first when there is none
+# or the one there fails the checks. One build at a time (flock).
+x86vm_image() {
+  local key dir
+  key=$(x86vm_key)
+  dir="$X86VM_CACHE/$key"
+  mkdir -p "$X86VM_CACHE"
+  (
+    flock 9
+    if ! x86vm_verify "$dir"; then
+      [ -e "$dir" ] && echo "x86vm: the image in $dir is incomplete or damaged: building it again" >&2
+      rm -rf "$dir"
+      "$X86VM_DIR/image.sh" "$dir" >&2 || exit 1
+      x86vm_verify "$dir" || { echo "x86vm: the image just built fails its checks" >&2; exit 1; }
+    fi
+  ) 9>"$X86VM_CACHE/build.lock" || return 1
+  echo "$dir"
+}

@@ -1,0 +1,21 @@
+# Runs in the emulated machine: the x86 build's tests through CTest, exactly
+# as the windows-x86 preset registered them (tools/wine-exec as the emulator),
+# with 32-bit Wine and the prefixes the image holds. The build and the tools
+# come in the payload at their paths on the host.
+set -u
+. /payload/env
+export WINE_LOADER=/usr/lib/wine/wine WINE_SERVER=/usr/lib/wine/wineserver32 WINE_ARCH=win32
+# Long GDI stress loops run a tenth of their rounds here (tests/support/stress.h).
+export TAVEREL_STRESS_PERCENT=10
+build=$TAVEREL_REPO/build/windows-x86
+for p in /opt/taverel/wineprefix*; do ln -sfn "$p" "$build/${p##*/}"; done
+. "$TAVEREL_REPO/tools/winenv.sh"
+winenv_start_xvfb
+cd "$build" || exit 1
+echo "guest: $(ctest -N | tail -n 1 | tr -d '\n') under $("$WINE_LOADER" --version)"
+{
+  ctest --output-on-failure --output-junit /results/x86-tests.xml -O /results/ctest-full.log \
+    ${TAVEREL_X86_TESTS:+-R "$TAVEREL_X86_TESTS"}
+  echo $? >/results/ctest.rc
+} 2>&1 | tee /results/ctest.log
+winenv_stop_xvfb
