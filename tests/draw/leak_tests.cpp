@@ -7,6 +7,7 @@
 #include "skin/draw/scratch_surfaces.h"
 #include "tests/draw/canvas_pixels.h"
 #include "tests/support/gdi_headroom.h"
+#include "tests/support/stress.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ using namespace taverel::skin;
 using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::MeasureGdiHeadroom;
+using taverel::testing::StressCount;
 
 constexpr int kRounds = 10000;
 // Everything that makes a canvas opens a display DC, which costs about a
@@ -28,7 +30,8 @@ constexpr int kCanvasRounds = 2000;
 void ExpectNoLeak(const char* what, int rounds, const std::function<void()>& work) {
     work();  // first-use allocations of the platform are not leaks
     const std::size_t before = MeasureGdiHeadroom();
-    for (int i = 0; i < rounds; ++i)
+    const int scaled = StressCount(rounds);
+    for (int i = 0; i < scaled; ++i)
         work();
     EXPECT_EQ(MeasureGdiHeadroom(), before) << what;
 }
@@ -95,7 +98,8 @@ TEST_F(NoLeaks, HeldSurfacesDrawTheSamePixelsWithABoundedNumberOfObjects) {
         const int objects = HeldScratchObjectCount();
         EXPECT_GT(objects, 0);
         EXPECT_LE(objects, MaxHeldScratchObjects);
-        for (int i = 0; i < kRounds; ++i)
+        const int rounds = StressCount(kRounds);
+        for (int i = 0; i < rounds; ++i)
             DrawEveryCopy(held.dc());
         EXPECT_EQ(HeldScratchObjectCount(), objects);
         ReleaseScratchSurfaces();
