@@ -59,7 +59,8 @@ phase "the kernel from linux-image-cloud-amd64"
 kpkg=$(in_root apt-cache depends linux-image-cloud-amd64 | awk '/Depends: linux-image-/ {print $2; exit}')
 [ -n "$kpkg" ] || { echo "image.sh: linux-image-cloud-amd64 names no kernel package" >&2; exit 1; }
 mkdir -p "$root/tmp/kernel"
-(cd "$root/tmp/kernel" && in_root sh -c "cd /tmp/kernel && apt-get download -qq $kpkg")
+in_root chown _apt /tmp/kernel
+in_root sh -c "cd /tmp/kernel && apt-get download -qq $kpkg"
 dpkg-deb -x "$root"/tmp/kernel/*.deb "$work/kernel"
 cp "$work"/kernel/boot/vmlinuz-* "$work/vmlinuz"
 
@@ -87,7 +88,7 @@ cp "$here/guest-prepare.sh" "$work/payload/guest.sh"
 cp "$here/../winenv.sh" "$work/payload/winenv.sh"
 tar cf "$work/payload.tar" -C "$work" payload
 truncate -s 64M "$work/results.img"
-WRITABLE=1 x86vm_boot "$work" "$work/payload.tar" "$work/results.img" 900 | sed "s/^/  guest: /" ||
+WRITABLE=1 x86vm_boot "$work" "$work/payload.tar" "$work/results.img" 900 | sed -u "s/^/  guest: /" ||
   echo "x86vm: the machine stopped with status ${PIPESTATUS[0]}"
 mkdir -p "$work/results"
 tar xf "$work/results.img" -C "$work/results" 2>/dev/null || true

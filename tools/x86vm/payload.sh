@@ -18,6 +18,7 @@ x86vm_run() {
   {
     printf 'TAVEREL_REPO=%q\n' "$(cd "$X86VM_DIR/../.." && pwd)"
     printf 'TAVEREL_X86_TESTS=%q\n' "${TAVEREL_X86_TESTS:-}"
+    printf 'TAVEREL_X86_EXCLUDE=%q\n' "${TAVEREL_X86_EXCLUDE:-}"
   } >"$work/payload/env"
   for p in "$@"; do paths+=("${p#/}"); done
   tar cf "$work/payload.tar" -C "$work" payload -C / \

@@ -6,6 +6,7 @@
 # report. The guest's files stay in BUILD/x86-results for a look afterwards.
 # usage: tools/x86vm/test.sh [BUILD_DIR]
 #   TAVEREL_X86_TESTS=REGEX   only the programs CTest's -R selects
+#   TAVEREL_X86_EXCLUDE=REGEX without those CTest's -E selects
 #   TAVEREL_X86_TIMEOUT=S     the limit for the whole run (default 1200 s)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,7 +18,12 @@ out=$build/x86-results
 rm -rf "$out"
 
 # What must report: the programs CTest lists on the host for this build.
-expected=$(cd "$build" && ctest -N ${TAVEREL_X86_TESTS:+-R "$TAVEREL_X86_TESTS"} |
+# By default the programs whose x86 run adds least are left out, to keep the
+# run within about 8 minutes (docs/x86-machine.md); TAVEREL_X86_EXCLUDE= (set
+# and empty) runs every one.
+export TAVEREL_X86_EXCLUDE=${TAVEREL_X86_EXCLUDE-'^(support_tests|forms_tests|skin_input_resource_tests|planted_dll_tests|high_dpi_tests@(120|144)dpi)$'}
+expected=$(cd "$build" && ctest -N ${TAVEREL_X86_TESTS:+-R "$TAVEREL_X86_TESTS"} \
+  ${TAVEREL_X86_EXCLUDE:+-E "$TAVEREL_X86_EXCLUDE"} |
   sed -n 's/^ *Test *#[0-9]*: *//p')
 [ -n "$expected" ] || { echo "x86: CTest lists no tests in $build"; exit 1; }
 
