@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-microhei fonts-wine
   dosfstools ntfs-3g
   clang clang-format python3
+  pev  # the PE checks of ./test and ./release read the executables with it
   # The emulated machine the x86 build's tests run in (tools/x86vm).
   qemu-system-x86 debootstrap e2fsprogs
 )

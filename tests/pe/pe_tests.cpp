@@ -6,14 +6,16 @@
 // they are checked. TAVEREL_EXES (paths separated by blanks) names other
 // files to check, such as the release artefacts in dist/.
 #include "taverel_version.h"
-#include "tests/pe/pe_file.h"
+#include "tests/pe/pe_tools.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -52,7 +54,7 @@ protected:
     void SetUp() override {
         if (!std::ifstream(GetParam()))
             GTEST_SKIP() << GetParam() << " is not built (build the Windows presets first)";
-        file_ = ReadPe(ReadFileBytes(GetParam()));
+        file_ = ReadPe(GetParam());
     }
     PeFile file_;
 };
@@ -117,16 +119,25 @@ TEST(PeReaderTest, RejectsTruncatedAndDamagedFiles) {
     const std::string path = ExecutablesToCheck().front();
     if (!std::ifstream(path))
         GTEST_SKIP() << path << " is not built";
-    const std::vector<std::uint8_t> whole = ReadFileBytes(path);
-    EXPECT_NO_THROW(ReadPe(whole));
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> whole((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+    const std::string damaged = ::testing::TempDir() + "taverel-damaged.exe";
+    const auto read = [&damaged](const std::vector<char>& bytes) {
+        std::ofstream(damaged, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return ReadPe(damaged);
+    };
+    EXPECT_NO_THROW(read(whole));
     // Nothing; half the MZ header; the headers without the sections.
     for (const std::size_t size : {std::size_t{0}, std::size_t{0x3E}, std::size_t{0x400}}) {
-        const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + size);
-        EXPECT_THROW(ReadPe(cut), std::runtime_error) << "cut to " << size << " bytes";
+        const std::vector<char> cut(whole.begin(), whole.begin() + static_cast<long>(size));
+        EXPECT_THROW(read(cut), std::runtime_error) << "cut to " << size << " bytes";
     }
-    std::vector<std::uint8_t> far_header = whole;
+    std::vector<char> far_header = whole;
     far_header[0x3F] = 0x7F;  // the PE header offset now points far outside the file
-    EXPECT_THROW(ReadPe(far_header), std::runtime_error);
+    EXPECT_THROW(read(far_header), std::runtime_error);
+    std::remove(damaged.c_str());
 }
 
 }  // namespace
