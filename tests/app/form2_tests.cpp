@@ -5,8 +5,8 @@
 #include "app/ui/form2.h"
 #include "forms/form_set.h"
 #include "forms/units.h"
-#include "tests/app/recording_starter.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/recording_starter.h"
 
 #include "tests/support/pixels.h"
 
@@ -18,6 +18,8 @@ namespace taverel::app::testing {
 namespace {
 
 using taverel::testing::CountPixels;
+using taverel::testing::PixelShot;
+using taverel::testing::ReadPixels;
 
 using taverel::testing::PumpMessages;
 
@@ -190,34 +192,35 @@ TEST(ExplanationPictureTest, RulesEdgesAndBackgroundScaleTogetherWithTheDpi) {
         platform::MemoryDc dc(CreateCompatibleDC(nullptr));
         platform::SelectedObject selected(dc.get(), picture.get());
         const int w = at.width, h = at.height, line = at.line_width;
+        const PixelShot shot = ReadPixels(dc.get(), w, h);
         for (int y : {at.first_rule_y, at.second_rule_y}) {
-            EXPECT_EQ(GetPixel(dc.get(), at.rule_left - 1, y), kExplanationBackground) << y;
+            EXPECT_EQ(shot.At(at.rule_left - 1, y), kExplanationBackground) << y;
             for (int x = at.rule_left; x < w - 1; ++x) {
                 for (int row = y; row < y + line; ++row)
-                    ASSERT_EQ(GetPixel(dc.get(), x, row), 0u) << x << "," << row;
+                    ASSERT_EQ(shot.At(x, row), 0u) << x << "," << row;
             }
-            EXPECT_EQ(GetPixel(dc.get(), w * 9 / 16, y - 1), kExplanationBackground) << y;
-            EXPECT_EQ(GetPixel(dc.get(), w * 9 / 16, y + line), kExplanationBackground) << y;
+            EXPECT_EQ(shot.At(w * 9 / 16, y - 1), kExplanationBackground) << y;
+            EXPECT_EQ(shot.At(w * 9 / 16, y + line), kExplanationBackground) << y;
         }
         for (int x = 0; x < w; x += 7) {
             for (int row = h - line; row < h; ++row)
-                EXPECT_LT(GetRValue(GetPixel(dc.get(), x, row)), 0x80) << x << "," << row;
+                EXPECT_LT(GetRValue(shot.At(x, row)), 0x80) << x << "," << row;
         }
         for (int y = 0; y < h; y += 7)
-            EXPECT_LT(GetRValue(GetPixel(dc.get(), w - 1, y)), 0x80) << y;
+            EXPECT_LT(GetRValue(shot.At(w - 1, y)), 0x80) << y;
         // Only the hidden last column is dark: the window shows no right edge.
-        EXPECT_EQ(GetPixel(dc.get(), w - 2, h / 2), kExplanationBackground);
+        EXPECT_EQ(shot.At(w - 2, h / 2), kExplanationBackground);
         // The strip of the labels is plain background.
         for (int y = at.strip_top(); y < at.strip_bottom(); ++y) {
             for (int x = 0; x < w - 1; ++x)
-                ASSERT_EQ(GetPixel(dc.get(), x, y), kExplanationBackground) << x << "," << y;
+                ASSERT_EQ(shot.At(x, y), kExplanationBackground) << x << "," << y;
         }
         // There is text in each band, growing with the area of the letters.
         int dark_above = 0, dark_between = 0;
         for (int y = 0; y < at.second_rule_y; ++y) {
             for (int x = at.rule_left; x < w - 5; ++x) {
                 const bool rule = y >= at.first_rule_y && y < at.first_rule_y + line;
-                if (rule || GetRValue(GetPixel(dc.get(), x, y)) > 0x60)
+                if (rule || GetRValue(shot.At(x, y)) > 0x60)
                     continue;
                 (y < at.first_rule_y ? dark_above : dark_between)++;
             }

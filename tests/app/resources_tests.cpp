@@ -2,8 +2,8 @@
 // attached on Load and detached on Unload.
 #include "app/ui/form1.h"
 #include "app/ui/resource.h"
-#include "tests/app/recording_starter.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/recording_starter.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include "skin/draw/colours.h"
 #include "skin/draw/glyph_sheets.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pixels.h"
 #include "tools/gallery/gallery_form.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +22,9 @@ namespace {
 
 // What one toggle shows in its glyph columns: the columns from the left edge
 // to where the platform's glyph ends, over the whole height.
-struct ToggleCapture {
+struct ToggleCapture : PixelShot {
     HWND window = nullptr;
     std::wstring kind;
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;  // row by row
-    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
 void CollectToggles(HWND parent, std::vector<HWND>& out) {
@@ -59,16 +56,7 @@ std::vector<ToggleCapture> CaptureToggles(bool skinned, int columns) {
         wchar_t kind[64] = {};
         GetClassNameW(window, kind, 64);
         capture.kind = kind;
-        RECT client{};
-        GetClientRect(window, &client);
-        capture.width = columns ? columns : client.right;
-        capture.height = client.bottom;
-        const HDC dc = GetDC(window);
-        for (int y = 0; y < capture.height; ++y) {
-            for (int x = 0; x < capture.width; ++x)
-                capture.pixels.push_back(GetPixel(dc, x, y));
-        }
-        ReleaseDC(window, dc);
+        static_cast<PixelShot&>(capture) = ReadWindow(window, WindowArea::Client, columns);
         captures.push_back(std::move(capture));
     }
     return captures;

@@ -8,8 +8,8 @@
 #include "app/ui/program_starter.h"
 #include "forms/window_class.h"
 #include "platform/dpi.h"
-#include "tests/dpi/window_layout.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/window_layout.h"
 #include "tools/gallery/gallery_form.h"
 
 #include <gtest/gtest.h>

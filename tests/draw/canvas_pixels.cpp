@@ -11,16 +11,4 @@ skin::MemoryCanvas FilledCanvas(int width, int height, COLORREF colour) {
     return canvas;
 }
 
-int CountPixels(HDC dc, int x, int y, int width, int height,
-                const std::function<bool(int, int, COLORREF)>& test) {
-    int count = 0;
-    for (int row = y; row < y + height; ++row) {
-        for (int column = x; column < x + width; ++column) {
-            if (test(column, row, GetPixel(dc, column, row)))
-                ++count;
-        }
-    }
-    return count;
-}
-
 }  // namespace taverel::testing

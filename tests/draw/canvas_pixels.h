@@ -4,8 +4,10 @@
 
 #include "platform/win.h"
 #include "skin/draw/canvas.h"
+#include "skin/draw/glyph_sheets.h"
+#include "tests/support/pixels.h"
 
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace taverel::testing {
 
@@ -13,9 +15,17 @@ namespace taverel::testing {
 constexpr COLORREF Sentinel = 0x00030201;
 
 skin::MemoryCanvas FilledCanvas(int width, int height, COLORREF colour = Sentinel);
+// Pixels of the top-left `width` x `height` that are no longer the sentinel.
+inline int CountChanged(HDC dc, int width, int height) {
+    return CountMisses(dc, width, height, [](int, int) { return Sentinel; });
+}
 
-// Number of pixels of the box (x, y, width, height) for which `test` holds.
-int CountPixels(HDC dc, int x, int y, int width, int height,
-                const std::function<bool(int, int, COLORREF)>& test);
+// A suite that draws from the glyph sheets: built before its first test,
+// released after its last.
+class WithGlyphSheets : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { skin::BuildGlyphSheets(); }
+    static void TearDownTestSuite() { skin::ReleaseGlyphSheets(); }
+};
 
 }  // namespace taverel::testing

@@ -8,6 +8,7 @@
 namespace {
 
 using namespace taverel::skin;
+using taverel::testing::CountMisses;
 using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::Sentinel;
@@ -19,9 +20,9 @@ bool Inside(int x, int y, int bx, int by, int bw, int bh) {
 TEST(Fills, FillSolidRectCoversExactlyTheBox) {
     MemoryCanvas dst = FilledCanvas(12, 10);
     EXPECT_NE(FillSolidRect(dst.dc(), 2, 3, 7, 4, BorderColour), 0);
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 12, 10,
-                          [](int x, int y, COLORREF c) {
-                              return c != (Inside(x, y, 2, 3, 7, 4) ? BorderColour : Sentinel);
+    EXPECT_EQ(CountMisses(dst.dc(), 12, 10,
+                          [](int x, int y) {
+                              return (Inside(x, y, 2, 3, 7, 4) ? BorderColour : Sentinel);
                           }),
               0);
 }

@@ -16,6 +16,7 @@
 namespace {
 
 using namespace taverel::skin;
+using taverel::testing::CountMisses;
 using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::MeasureGdiHeadroom;
@@ -36,11 +37,7 @@ void ExpectNoLeak(const char* what, int rounds, const std::function<void()>& wor
     EXPECT_EQ(MeasureGdiHeadroom(), before) << what;
 }
 
-class NoLeaks : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { BuildGlyphSheets(); }
-    static void TearDownTestSuite() { ReleaseGlyphSheets(); }
-};
+using NoLeaks = taverel::testing::WithGlyphSheets;
 
 TEST_F(NoLeaks, DrawingPrimitives) {
     MemoryCanvas dst = FilledCanvas(121, 33);
@@ -90,10 +87,8 @@ TEST_F(NoLeaks, HeldSurfacesDrawTheSamePixelsWithABoundedNumberOfObjects) {
         HoldScratchSurfaces();
         MemoryCanvas held = FilledCanvas(200, 70);
         DrawEveryCopy(held.dc());
-        EXPECT_EQ(CountPixels(held.dc(), 0, 0, 200, 70,
-                              [&](int x, int y, COLORREF c) {
-                                  return c != GetPixel(made_per_call.dc(), x, y);
-                              }),
+        EXPECT_EQ(CountMisses(held.dc(), 200, 70,
+                              [&](int x, int y) { return GetPixel(made_per_call.dc(), x, y); }),
                   0);
         const int objects = HeldScratchObjectCount();
         EXPECT_GT(objects, 0);

@@ -11,15 +11,14 @@
 namespace {
 
 using namespace taverel::skin;
+using taverel::testing::CountChanged;
+using taverel::testing::CountMisses;
 using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::Sentinel;
 
-class SlicedImage : public ::testing::Test {
+class SlicedImage : public taverel::testing::WithGlyphSheets {
 protected:
-    static void SetUpTestSuite() { BuildGlyphSheets(); }
-    static void TearDownTestSuite() { ReleaseGlyphSheets(); }
-
     static COLORREF Face(int face, int x, int y) {
         return GlyphSheetPixel(GlyphSheet::ButtonFace, x, 21 * face + y);
     }
@@ -83,18 +82,16 @@ TEST_F(SlicedImage, SameSizeCopyIsTheSourcePixelForPixel) {
         DrawSlicedImage(dst.dc(), {3 * i, 0, 3, 20}, HeaderItemSheet(), {3 * i, 0, 3, 20},
                         {1, 1, 1, 1});
     }
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 9, 20,
-                          [](int x, int y, COLORREF c) {
-                              return c != GlyphSheetPixel(GlyphSheet::HeaderItem, x, y);
-                          }),
-              0);
+    EXPECT_EQ(
+        CountMisses(dst.dc(), 9, 20,
+                    [](int x, int y) { return GlyphSheetPixel(GlyphSheet::HeaderItem, x, y); }),
+        0);
     MemoryCanvas drop = FilledCanvas(4, 18);
     DrawGlyph(drop.dc(), {0, 0, 4, 18}, atlas::DropButtonPressed);
-    EXPECT_EQ(CountPixels(drop.dc(), 0, 0, 4, 18,
-                          [](int x, int y, COLORREF c) {
-                              return c != GlyphSheetPixel(GlyphSheet::DropButton, 4 + x, y);
-                          }),
-              0);
+    EXPECT_EQ(
+        CountMisses(drop.dc(), 4, 18,
+                    [](int x, int y) { return GlyphSheetPixel(GlyphSheet::DropButton, 4 + x, y); }),
+        0);
 }
 
 TEST_F(SlicedImage, ZeroOrNegativeSizesDrawNothingAndReturnZero) {
@@ -111,8 +108,7 @@ TEST_F(SlicedImage, ZeroOrNegativeSizesDrawNothingAndReturnZero) {
     EXPECT_EQ(
         DrawSlicedImage(dst.dc(), {0, 0, 7, -21}, src, {0, 0, 7, 21}, {3, 3, 3, 3}, TransparentKey),
         0);
-    EXPECT_EQ(
-        CountPixels(dst.dc(), 0, 0, 20, 30, [](int, int, COLORREF c) { return c != Sentinel; }), 0);
+    EXPECT_EQ(CountChanged(dst.dc(), 20, 30), 0);
 }
 
 TEST_F(SlicedImage, ABoxSmallerThanItsMarginsStaysInsideTheBox) {
@@ -135,9 +131,9 @@ TEST_F(SlicedImage, AllMarginsZeroIsOnePlainStretch) {
     EXPECT_NE(
         DrawSlicedImage(dst.dc(), {0, 0, 9, 40}, HeaderItemSheet(), {3, 0, 3, 20}, {0, 0, 0, 0}),
         0);
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 9, 40,
-                          [](int x, int y, COLORREF c) {
-                              return c != GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x / 3, y / 2);
+    EXPECT_EQ(CountMisses(dst.dc(), 9, 40,
+                          [](int x, int y) {
+                              return GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x / 3, y / 2);
                           }),
               0);
 }
@@ -147,11 +143,10 @@ TEST_F(SlicedImage, NegativeMarginsShiftTheSourceOfTheSingleStretch) {
     // given size: a same-size copy shifted by one pixel.
     MemoryCanvas dst = FilledCanvas(3, 19);
     DrawSlicedImage(dst.dc(), {0, 0, 3, 19}, HeaderItemSheet(), {4, 1, 3, 19}, {-1, -1, 0, 0});
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 3, 19,
-                          [](int x, int y, COLORREF c) {
-                              return c != GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x, y);
-                          }),
-              0);
+    EXPECT_EQ(
+        CountMisses(dst.dc(), 3, 19,
+                    [](int x, int y) { return GlyphSheetPixel(GlyphSheet::HeaderItem, 3 + x, y); }),
+        0);
 }
 
 TEST_F(SlicedImage, KeyedOptionCircleLeavesTheKeyCornersUntouchedAndReturnsOne) {

@@ -11,15 +11,14 @@
 namespace {
 
 using namespace taverel::skin;
+using taverel::testing::CountChanged;
+using taverel::testing::CountMisses;
 using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::Sentinel;
 
-class Transparent : public ::testing::Test {
+class Transparent : public taverel::testing::WithGlyphSheets {
 protected:
-    static void SetUpTestSuite() { BuildGlyphSheets(); }
-    static void TearDownTestSuite() { ReleaseGlyphSheets(); }
-
     struct Counts {
         int written = 0;
         int untouched = 0;
@@ -68,17 +67,15 @@ TEST_F(Transparent, WritesExactlyTheNonKeyPixelsOfEachGlyph) {
 TEST_F(Transparent, AnAllKeySourceLeavesTheDestinationAlone) {
     MemoryCanvas dst = FilledCanvas(10, 12);
     DrawTransparent(dst.dc(), 1, 1, 7, 10, DropButtonSheet(), 8, 8, TransparentKey);
-    EXPECT_EQ(
-        CountPixels(dst.dc(), 0, 0, 10, 12, [](int, int, COLORREF c) { return c != Sentinel; }), 0);
+    EXPECT_EQ(CountChanged(dst.dc(), 10, 12), 0);
 }
 
 TEST_F(Transparent, AKeyNoSourcePixelHasGivesAPlainCopy) {
     MemoryCanvas dst = FilledCanvas(7, 21);
     DrawTransparent(dst.dc(), 0, 0, 7, 21, ButtonFaceSheet(), 0, 21, 0x00000001);
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 7, 21,
-                          [](int x, int y, COLORREF c) {
-                              return c != GlyphSheetPixel(GlyphSheet::ButtonFace, x, 21 + y);
-                          }),
+    EXPECT_EQ(CountMisses(
+                  dst.dc(), 7, 21,
+                  [](int x, int y) { return GlyphSheetPixel(GlyphSheet::ButtonFace, x, 21 + y); }),
               0);
 }
 
@@ -108,8 +105,7 @@ TEST_F(Transparent, AnEmptyBoxDrawsNothing) {
     MemoryCanvas dst = FilledCanvas(4, 4);
     DrawTransparent(dst.dc(), 0, 0, 0, 4, ButtonFaceSheet(), 0, 0, TransparentKey);
     DrawTransparent(dst.dc(), 0, 0, 4, -1, ButtonFaceSheet(), 0, 0, TransparentKey);
-    EXPECT_EQ(CountPixels(dst.dc(), 0, 0, 4, 4, [](int, int, COLORREF c) { return c != Sentinel; }),
-              0);
+    EXPECT_EQ(CountChanged(dst.dc(), 4, 4), 0);
 }
 
 }  // namespace

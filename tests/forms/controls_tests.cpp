@@ -1,8 +1,8 @@
 // The controls of the forms layer driven through their real windows: class
 // names, reflected notifications, events and the behaviour that has to keep
 // working once another window procedure is put in front of ours.
-#include "tests/forms/test_form.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_form.h"
 
 #include <gtest/gtest.h>
 

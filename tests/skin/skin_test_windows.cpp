@@ -1,6 +1,7 @@
 #include "tests/skin/skin_test_windows.h"
 
 #include "skin/properties.h"
+#include "tests/support/test_windows.h"
 
 #include <cstdio>
 
@@ -19,24 +20,6 @@ LRESULT CALLBACK RecordingEditProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 LRESULT CALLBACK RecordingPlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return Recorder::Instance().Record(DefWindowProcW, w, m, wp, lp);
-}
-
-void RegisterLike(const wchar_t* base, const wchar_t* name, WNDPROC procedure, WNDPROC* real) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (base) {
-        GetClassInfoExW(nullptr, base, &wc);
-        *real = wc.lpfnWndProc;
-    } else {
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.style = CS_DBLCLKS;
-    }
-    wc.cbSize = sizeof(wc);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = name;
-    wc.lpfnWndProc = procedure;
-    RegisterClassExW(&wc);
 }
 
 }  // namespace
@@ -92,33 +75,30 @@ std::string CompareSequence(HWND window, const std::vector<Expected>& expected) 
 }
 
 void RegisterTestClasses() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    WNDPROC unused = nullptr;
-    RegisterLike(nullptr, L"ThunderRT6FormDC", RecordingPlainProc, &unused);
-    RegisterLike(nullptr, L"ThunderRT6Frame", RecordingPlainProc, &unused);
-    RegisterLike(L"BUTTON", L"ThunderRT6CommandButton", RecordingButtonProc, &real_button);
-    RegisterLike(L"BUTTON", L"ThunderRT6OptionButton", RecordingButtonProc, &real_button);
-    RegisterLike(L"BUTTON", L"ThunderRT6CheckBox", RecordingButtonProc, &real_button);
-    RegisterLike(L"EDIT", L"ThunderRT6TextBox", RecordingEditProc, &real_edit);
+    using taverel::testing::RegisterTestClass;
+    real_button = taverel::testing::BaseProcedure(L"BUTTON");
+    real_edit = taverel::testing::BaseProcedure(L"EDIT");
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterTestClass(L"ThunderRT6FormDC", nullptr, RecordingPlainProc, face);
+    RegisterTestClass(L"ThunderRT6Frame", nullptr, RecordingPlainProc, face);
+    RegisterTestClass(L"ThunderRT6CommandButton", L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(L"ThunderRT6OptionButton", L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(L"ThunderRT6CheckBox", L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(L"ThunderRT6TextBox", L"EDIT", RecordingEditProc);
 }
 
 HWND CreateTestForm(int x, int y, int width, int height) {
     RegisterTestClasses();
-    RECT r{0, 0, width, height};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
-    AdjustWindowRect(&r, style, FALSE);
-    return CreateWindowExW(0, L"ThunderRT6FormDC", L"Skin test form", style, x, y, r.right - r.left,
-                           r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return taverel::testing::CreateTopWindow(
+        L"ThunderRT6FormDC", L"Skin test form",
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, x, y, width, height);
 }
 
 HWND CreateChild(HWND parent, const wchar_t* class_name, const wchar_t* text, DWORD style, int x,
                  int y, int width, int height) {
     RegisterTestClasses();
-    return CreateWindowExW(0, class_name, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return taverel::testing::CreateChildWindow(parent, class_name, text, style, x, y, width,
+                                               height);
 }
 
 MainLikeTree CreateMainLikeTree(int x, int y) {
@@ -151,18 +131,6 @@ std::string Dump(const std::vector<Recorded>& records) {
     return out.empty() ? std::string("  (none)\n") : out;
 }
 
-void MovePointerTo(int x, int y) {
-    // Absolute coordinates are normalised to 0..65535 over the primary screen.
-    const int sw = GetSystemMetrics(SM_CXSCREEN);
-    const int sh = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + sw / 2) / sw;
-    input.mi.dy = (y * 65536 + sh / 2) / sh;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
-
 bool ShowsState(HWND button, VisualState state) {
     RECT r{};
     GetWindowRect(button, &r);
@@ -173,13 +141,6 @@ bool ShowsState(HWND button, VisualState state) {
         }
     }
     return true;
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    HDC dc = GetWindowDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return c;
 }
 
 COLORREF StatePixel(HWND window, int state, int x, int y) {

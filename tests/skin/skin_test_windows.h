@@ -6,6 +6,8 @@
 
 #include "platform/win.h"
 #include "tests/skin/visual_state_print.h"
+#include "tests/support/pixels.h"
+#include "tests/support/test_windows.h"
 
 #include <string>
 #include <vector>
@@ -89,14 +91,12 @@ struct Expected {
 // queries). "" when they agree, else both sequences in full.
 std::string CompareSequence(HWND window, const std::vector<Expected>& expected);
 
-// Moves the real pointer through the input queue (absolute screen pixels).
-void MovePointerTo(int x, int y);
+using taverel::testing::MovePointerTo;
 // True when the button's window shows its state image n (sampled, corners
 // left out).
 bool ShowsState(HWND button, VisualState state);
 
-// Pixel of a window's whole-window DC.
-COLORREF WindowPixel(HWND window, int x, int y);
+using taverel::testing::WindowPixel;
 // Pixel of a push button's state image n.
 COLORREF StatePixel(HWND window, int state, int x, int y);
 

@@ -20,9 +20,8 @@ class EngineKindsTest : public KindsTest {
 protected:
     void SetUp() override {
         KindsTest::SetUp();
-        form_ = CreateWindowExW(0, PlainClass(L"ThunderRT6FormDC"), L"form",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        form_ = CreateTopWindow(PlainClass(L"ThunderRT6FormDC"), L"form",
+                                WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 400, 300);
         ASSERT_NE(form_, nullptr);
     }
     void TearDown() override {
@@ -32,8 +31,7 @@ protected:
         KindsTest::TearDown();
     }
     HWND Child(const wchar_t* class_name, DWORD style, int x, int y, int width, int height) {
-        return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_VISIBLE | style, x, y, width,
-                               height, form_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        return CreateChildWindow(form_, class_name, L"", style, x, y, width, height);
     }
     HWND form_ = nullptr;
 };

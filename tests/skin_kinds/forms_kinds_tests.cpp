@@ -15,6 +15,7 @@
 #include "skin/kinds/progress.h"
 #include "skin/properties.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -136,9 +137,8 @@ TEST_F(FormsKindsTest, AttachSkinsEveryKindAndDetachGivesThemBack) {
     EXPECT_EQ(skin::GetSkinProp(form_.header.Window(), skin::prop::HmIndex), -1);
     // The header paints through the skin: its first item shows the normal face.
     RedrawWindow(form_.header.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetWindowDC(form_.header.Window());
-    EXPECT_EQ(GetPixel(dc, 3, 2), skin::GlyphSheetPixel(skin::GlyphSheet::HeaderItem, 1, 2));
-    ReleaseDC(form_.header.Window(), dc);
+    EXPECT_EQ(WindowPixel(form_.header.Window(), 3, 2),
+              skin::GlyphSheetPixel(skin::GlyphSheet::HeaderItem, 1, 2));
     EXPECT_EQ(skin::DetachSkin(form_.Window()), 1);
     EXPECT_FALSE(skin::IsSkinned(form_.header.Window()));
 }

@@ -28,12 +28,9 @@ protected:
         Repaint(bar);
         return bar;
     }
-    // Number of fill-coloured pixels on a row / column of the client area.
+    // Number of fill-coloured pixels on a row of the client area.
     static int FilledInRow(HWND bar, int y, int width) {
-        int n = 0;
-        for (int x = 0; x < width; ++x)
-            n += ClientPixel(bar, x, y) == skin::ProgressFillColour;
-        return n;
+        return CountPixels(bar, {0, y, width, y + 1}, skin::ProgressFillColour);
     }
 };
 

@@ -8,10 +8,10 @@
 #include "skin/kinds/progress.h"
 #include "skin/kinds/toggle.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_windows.h"
 
 #include <commctrl.h>
 
-#include <set>
 #include <string>
 
 namespace taverel::testing {
@@ -36,37 +36,12 @@ LRESULT CALLBACK SkinPaintProc(HWND window, UINT message, WPARAM wparam, LPARAM 
 }  // namespace
 
 const wchar_t* PlainClass(const wchar_t* name) {
-    static std::set<std::wstring> registered;
-    if (registered.insert(name).second) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        wc.lpszClassName = name;
-        RegisterClassExW(&wc);
-    }
-    return name;
+    return RegisterTestClass(name, nullptr, nullptr,
+                             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 const wchar_t* Superclass(const wchar_t* base, const wchar_t* name) {
-    static std::set<std::wstring> registered;
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    // The forms layer may have registered it already under the same name.
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing))
-        registered.insert(name);
-    if (registered.insert(name).second) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        GetClassInfoExW(nullptr, base, &wc);
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.style &= ~CS_GLOBALCLASS;
-        wc.lpszClassName = name;
-        EXPECT_NE(RegisterClassExW(&wc), 0);
-    }
+    EXPECT_NE(RegisterTestClass(name, base), nullptr);
     return name;
 }
 
@@ -80,9 +55,8 @@ void KindsTest::SetUp() {
     // The engine's last detach releases the sheets; build them afresh.
     if (!skin::GlyphSheetsBuilt())
         skin::BuildGlyphSheets();
-    host_ = CreateWindowExW(WS_EX_TOPMOST, PlainClass(L"TaverelKindsHost"), L"kinds",
-                            WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640, 400, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    host_ = CreateTopWindow(PlainClass(L"TaverelKindsHost"), L"kinds", WS_POPUP | WS_CLIPCHILDREN,
+                            WS_EX_TOPMOST, 0, 0, 640, 400);
     ASSERT_NE(host_, nullptr);
     PumpMessages();
 }
@@ -95,8 +69,7 @@ void KindsTest::TearDown() {
 HWND KindsTest::CreateChild(const wchar_t* class_name, DWORD extra_style, int x, int y, int width,
                             int height, DWORD ex_style, const wchar_t* text) {
     HWND child =
-        CreateWindowExW(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | extra_style, x, y,
-                        width, height, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateChildWindow(host_, class_name, text, extra_style, x, y, width, height, ex_style);
     EXPECT_NE(child, nullptr) << "class "
                               << std::string(class_name, class_name + wcslen(class_name));
     UpdateWindow(child);
@@ -114,16 +87,6 @@ void KindsTest::Repaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessages();
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    platform::WindowDc dc = platform::WindowDc::Whole(window);
-    return GetPixel(dc.get(), x, y);
-}
-
-COLORREF ClientPixel(HWND window, int x, int y) {
-    platform::WindowDc dc = platform::WindowDc::Client(window);
-    return GetPixel(dc.get(), x, y);
 }
 
 void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour) {

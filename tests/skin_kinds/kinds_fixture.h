@@ -7,6 +7,8 @@
 #include "platform/win.h"
 #include "skin/draw/glyph_sheets.h"
 #include "tests/skin/visual_state_print.h"
+#include "tests/support/pixels.h"
+#include "tests/support/test_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +38,6 @@ private:
     HWND host_ = nullptr;
 };
 
-// Pixels of the whole-window DC and of the client DC.
-COLORREF WindowPixel(HWND window, int x, int y);
-COLORREF ClientPixel(HWND window, int x, int y);
 // Fills the box of the whole-window DC with `colour`, so that what a
 // painter leaves alone shows.
 void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour = Marker);

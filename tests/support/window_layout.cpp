@@ -1,10 +1,11 @@
-#include "tests/dpi/window_layout.h"
+#include "tests/support/window_layout.h"
 
 #include "forms/control.h"
 #include "forms/label.h"
 #include "forms/window_class.h"
 #include "platform/dpi.h"
 #include "platform/handles.h"
+#include "tests/support/pixels.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -101,10 +102,10 @@ int DisabledCaptionInk(HDC reference, HFONT font, const wchar_t* text, int lengt
     DrawStateW(dc.get(), nullptr, nullptr, reinterpret_cast<LPARAM>(text),
                static_cast<WPARAM>(length), 0, 0, width, extent.cy, DST_TEXT | DSS_DISABLED);
     int reach = 0;
-    for (int x = 0; x < width * extent.cy; ++x) {
-        if (GetPixel(dc.get(), x / extent.cy, x % extent.cy) != 0x00FF00FF)
-            reach = x / extent.cy + 1;
-    }
+    CountPixels(dc.get(), 0, 0, width, extent.cy, [&reach](int x, int, COLORREF c) {
+        reach = c != 0x00FF00FF ? std::max(reach, x + 1) : reach;
+        return false;
+    });
     return reach;
 }
 

@@ -16,31 +16,21 @@ class TestForm : public Form {
 public:
     explicit TestForm(FormSet* set = nullptr) : Form(set) {
         SetCaption(L"forms test");
-        SetClientSize(4500, 3000);  // (300, 200)
-        First.SetText(L"first");
-        First.SetBounds({150, 2400, 1500, 450});  // (10, 160, 100, 30)
-        First.SetTabIndex(0);
+        SetClientSize(4500, 3000);                          // (300, 200)
+        Place(First, L"first", {150, 2400, 1500, 450}, 0);  // (10, 160, 100, 30)
         Add(First);
-        Box.SetText(L"box");
-        Box.SetBounds({150, 150, 4200, 2100});  // (10, 10, 280, 140)
-        Box.SetTabIndex(1);
+        Place(Box, L"box", {150, 150, 4200, 2100}, 1);  // (10, 10, 280, 140)
         Box.SetForeColor(0x000000FF);
         Add(Box);
         Edit.SetBounds({1500, 300, 1500, 450});  // (100, 20, 100, 30) in Box
         Edit.SetTabIndex(4);
         Box.Add(Edit);
-        OptionA.SetText(L"A");
-        OptionA.SetBounds({150, 300, 900, 300});
-        OptionA.SetTabIndex(2);
+        Place(OptionA, L"A", {150, 300, 900, 300}, 2);
         OptionA.SetValue(true);
         Box.Add(OptionA);
-        OptionB.SetText(L"B");
-        OptionB.SetBounds({150, 750, 900, 300});
-        OptionB.SetTabIndex(3);
+        Place(OptionB, L"B", {150, 750, 900, 300}, 3);
         Box.Add(OptionB);
-        Check.SetText(L"C");
-        Check.SetBounds({150, 1200, 900, 300});
-        Check.SetTabIndex(6);
+        Place(Check, L"C", {150, 1200, 900, 300}, 6);
         Box.Add(Check);
         Caption.SetText(L"WWWW");
         Caption.SetBounds({1500, 1200, 1500, 450});  // at (100, 80) in Box
@@ -52,12 +42,16 @@ public:
         Note.SetBounds({2400, 2400, 1500, 300});  // at (160, 160) on the form
         Note.SetForeColor(0x00008000);
         Add(Note);
-        Last.SetText(L"last");
-        Last.SetBounds({2400, 2700, 1500, 270});
-        Last.SetTabIndex(7);
+        Place(Last, L"last", {2400, 2700, 1500, 270}, 7);
         Add(Last);
     }
     ~TestForm() override { Close(); }
+
+    static void Place(Control& control, const wchar_t* text, const TwipsRect& bounds, int tab) {
+        control.SetText(text);
+        control.SetBounds(bounds);
+        control.SetTabIndex(tab);
+    }
 
     CommandButton First;
     Frame Box;
