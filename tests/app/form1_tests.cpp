@@ -7,12 +7,13 @@
 #include "skin/draw/colours.h"
 #include "skin/draw/glyph_sheets.h"
 #include "tests/app/message_box_watch.h"
-#include "tests/app/recording_starter.h"
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/recording_starter.h"
 
 #include "tests/support/pixels.h"
 #include "tests/support/stress.h"
+#include "tests/support/test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -26,9 +27,16 @@
 namespace taverel::app::testing {
 namespace {
 
+using taverel::testing::CountDifferences;
 using taverel::testing::CountPixels;
+using taverel::testing::PixelShot;
+using taverel::testing::ReadWindow;
+using taverel::testing::WindowArea;
 
 using taverel::testing::PumpMessages;
+using taverel::testing::RectIn;
+using taverel::testing::SendKey;
+using taverel::testing::TabRound;
 
 void Type(HWND window, const std::wstring& text) {
     for (wchar_t c : text)
@@ -38,16 +46,6 @@ void Type(HWND window, const std::wstring& text) {
 void ClickAt(HWND window, int x, int y) {
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-void PressTab(bool shift) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
 }
 
 class Form1Test : public ::testing::Test {
@@ -86,57 +84,10 @@ TEST_F(Form1Test, EnterInTheSizeBoxCalculatesAndTheAlgorithmsAlternate) {
     EXPECT_EQ(form.Text2.Text(), L"4103");
 }
 
-// A real key press (SendInput), with VK_SHIFT or VK_CONTROL held if given.
-void SendKey(WORD key, WORD modifier = 0) {
-    std::vector<INPUT> inputs;
-    auto push = [&](WORD vk, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    if (modifier)
-        push(modifier, 0);
-    push(key, 0);
-    push(key, KEYEVENTF_KEYUP);
-    if (modifier)
-        push(modifier, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// What a window shows, read back through its window DC (frame included).
-struct WindowShot {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-
-    explicit WindowShot(HWND window) {
-        RECT box{};
-        GetWindowRect(window, &box);
-        width = box.right - box.left;
-        height = box.bottom - box.top;
-        const HDC dc = GetWindowDC(window);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x)
-                pixels.push_back(GetPixel(dc, x, y));
-        }
-        ReleaseDC(window, dc);
-    }
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-
-int CountDifferences(const WindowShot& a, const WindowShot& b) {
-    int count = 0;
-    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
-        count += a.pixels[i] != b.pixels[i] ? 1 : 0;
-    return count;
-}
-
 // Pixels of an option button's 13 x 13 circle that are not the skin's: the
 // normal circle of the glyph sheet, its key colour left out, and the dot at
 // (4, 4) inside it when the button is checked.
-int CircleMisses(const WindowShot& shot, bool checked) {
+int CircleMisses(const PixelShot& shot, bool checked) {
     using skin::GlyphSheet;
     using skin::GlyphSheetPixel;
     const int top = (shot.height - 13) / 2;  // even height differences here
@@ -188,19 +139,22 @@ TEST_F(Form1Test, RealKeyboardInputTabsToTheSizeBoxAndCalculatesOnEnter) {
     EXPECT_TRUE(taverel::testing::PumpUntil([&] { return form.Text2.Text() == L"10258"; }));
     EXPECT_TRUE(form.Option1.Value());
     ASSERT_EQ(GetFocus(), form.Option1.Window());
-    const WindowShot old_after_key(form.Option1.Window());
-    const WindowShot new_after_key(form.Option2.Window());
+    const PixelShot old_after_key = ReadWindow(form.Option1.Window(), WindowArea::Whole);
+    const PixelShot new_after_key = ReadWindow(form.Option2.Window(), WindowArea::Whole);
     EXPECT_EQ(CircleMisses(old_after_key, true), 0);
     EXPECT_EQ(CircleMisses(new_after_key, false), 0);
     RedrawWindow(form.Frame1.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(CountDifferences(old_after_key, WindowShot(form.Option1.Window())), 0);
-    EXPECT_EQ(CountDifferences(new_after_key, WindowShot(form.Option2.Window())), 0);
+    EXPECT_EQ(CountDifferences(old_after_key, ReadWindow(form.Option1.Window(), WindowArea::Whole)),
+              0);
+    EXPECT_EQ(CountDifferences(new_after_key, ReadWindow(form.Option2.Window(), WindowArea::Whole)),
+              0);
     // The focus rectangle was there: it goes when the focus moves on.
     SendKey(VK_TAB);
     ASSERT_TRUE(taverel::testing::PumpUntil([&] { return GetFocus() == form.Text1.Window(); }));
     taverel::testing::PumpMessages();
-    EXPECT_GT(CountDifferences(old_after_key, WindowShot(form.Option1.Window())), 10);
+    EXPECT_GT(CountDifferences(old_after_key, ReadWindow(form.Option1.Window(), WindowArea::Whole)),
+              10);
 }
 
 // The text of one tool of the tooltip: 1 is the balloon placed by hand, a
@@ -441,30 +395,19 @@ TEST_F(Form1Test, AClickIntoTheSizeBoxEmptiesIt) {
 }
 
 TEST_F(Form1Test, TabVisitsTheControlsInTheirOrderBothWays) {
-    const std::vector<HWND> forward{form.Option2.Window(), form.Text1.Window(), form.Text2.Window(),
-                                    form.Command1.Window(), form.Command2.Window()};
-    std::vector<HWND> visited;
-    for (size_t i = 0; i < forward.size(); ++i) {
-        PressTab(false);
-        visited.push_back(GetFocus());
+    const struct {
+        bool shift;
+        std::vector<HWND> stops;
+    } rounds[] = {{false,
+                   {form.Option2.Window(), form.Text1.Window(), form.Text2.Window(),
+                    form.Command1.Window(), form.Command2.Window()}},
+                  {true,
+                   {form.Command1.Window(), form.Text2.Window(), form.Text1.Window(),
+                    form.Option2.Window(), form.Command2.Window()}}};
+    for (const auto& round : rounds) {
+        SCOPED_TRACE(round.shift ? "Shift+Tab" : "Tab");
+        EXPECT_EQ(TabRound(round.shift, round.stops.size()), round.stops);
     }
-    EXPECT_EQ(visited, forward);
-    const std::vector<HWND> backward{form.Command1.Window(), form.Text2.Window(),
-                                     form.Text1.Window(), form.Option2.Window(),
-                                     form.Command2.Window()};
-    visited.clear();
-    for (size_t i = 0; i < backward.size(); ++i) {
-        PressTab(true);
-        visited.push_back(GetFocus());
-    }
-    EXPECT_EQ(visited, backward);
-}
-
-RECT RectIn(HWND window, HWND parent) {
-    RECT box{};
-    GetWindowRect(window, &box);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
-    return box;
 }
 
 void ExpectBox(HWND window, HWND parent, int left, int top, int width, int height) {

@@ -2,12 +2,13 @@
 // paint and hit-test, and that making and removing forms leaks nothing.
 #include "forms/control_of_class.h"
 #include "forms/form_set.h"
-#include "tests/forms/test_form.h"
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_form.h"
 
 #include "tests/support/pixels.h"
 #include "tests/support/stress.h"
+#include "tests/support/test_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,10 @@ namespace {
 
 using taverel::testing::CountPixels;
 
+using taverel::testing::PressKey;
 using taverel::testing::PumpMessages;
-
-RECT ClientRectIn(HWND window, HWND parent) {
-    RECT box{};
-    GetWindowRect(window, &box);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
-    return box;
-}
-
-void PressKey(HWND window, UINT key, bool shift) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    SendMessageW(window, WM_KEYDOWN, key, 1);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-}
+using taverel::testing::RectIn;
+using taverel::testing::TabRound;
 
 TEST(FormLifeTest, LoadRunsBeforeShowingAndUnloadOnClose) {
     FormSet set;
@@ -89,7 +76,7 @@ TEST(FormLifeTest, ClientAreaHasTheSizeInTwipsAndTheFormIsCentred) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR((outer.left + outer.right) / 2.0, (work.left + work.right) / 2.0, 1.0);
     EXPECT_NEAR((outer.top + outer.bottom) / 2.0, (work.top + work.bottom) / 2.0, 1.0);
-    const RECT edit = ClientRectIn(form.Edit.Window(), form.Box.Window());
+    const RECT edit = RectIn(form.Edit.Window(), form.Box.Window());
     EXPECT_EQ(edit.left, 100);
     EXPECT_EQ(edit.top, 20);
     EXPECT_EQ(edit.right - edit.left, 100);
@@ -106,22 +93,19 @@ TEST(FormKeyboardTest, TabVisitsTabStopsByIndexSkippingFramesAndLabels) {
     EXPECT_EQ(form.TabOrder(), expected);
 
     form.First.SetFocus();
-    std::vector<HWND> visited;
-    for (int i = 0; i < 5; ++i) {
-        PressKey(GetFocus(), VK_TAB, false);
-        visited.push_back(GetFocus());
+    const struct {
+        bool shift;
+        std::vector<HWND> stops;
+    } rounds[] = {{false,
+                   {form.OptionA.Window(), form.Edit.Window(), form.Check.Window(),
+                    form.Last.Window(), form.First.Window()}},
+                  {true,
+                   {form.Last.Window(), form.Check.Window(), form.Edit.Window(),
+                    form.OptionA.Window(), form.First.Window()}}};
+    for (const auto& round : rounds) {
+        SCOPED_TRACE(round.shift ? "Shift+Tab" : "Tab");
+        EXPECT_EQ(TabRound(round.shift, round.stops.size()), round.stops);
     }
-    EXPECT_EQ(visited,
-              (std::vector<HWND>{form.OptionA.Window(), form.Edit.Window(), form.Check.Window(),
-                                 form.Last.Window(), form.First.Window()}));
-    visited.clear();
-    for (int i = 0; i < 5; ++i) {
-        PressKey(GetFocus(), VK_TAB, true);
-        visited.push_back(GetFocus());
-    }
-    EXPECT_EQ(visited,
-              (std::vector<HWND>{form.Last.Window(), form.Check.Window(), form.Edit.Window(),
-                                 form.OptionA.Window(), form.First.Window()}));
 
     // Selecting the other option makes it the stop of the group.
     SendMessageW(form.OptionB.Window(), BM_CLICK, 0, 0);
