@@ -9,6 +9,7 @@
 #include "skin/attach.h"
 #include "skin/fade.h"
 #include "skin/properties.h"
+#include "tests/support/recording_starter.h"
 
 #include <cstdio>
 
@@ -21,10 +22,7 @@ using bench::Comparison;
 constexpr int kRuns = 15;
 constexpr int kRepaints = 20;
 
-class NoStarter : public app::ProgramStarter {
-public:
-    void Start(const std::wstring&, const std::wstring&) override {}
-};
+using NoStarter = app::testing::RecordingStarter;  // nothing is started
 
 // One tick as the timer delivers it. Any WM_TIMER advances the fade, and a
 // fade that has run out starts again from its first level, so every tick

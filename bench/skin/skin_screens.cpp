@@ -1,44 +1,28 @@
 // Puts the skinned main window on screen in one look and holds it there for
 // a screenshot: "normal", "hover" (the pointer on 开始计算 after its fade) or
 // "msgbox" (the input-error message box). Prints "ready" when the picture
-// stands; ends by itself after a few seconds.
+// stands; ends by itself after a few seconds. It stands on the tests' own
+// window helpers, so the pointer moves and messages run as in the tests.
 #include "app/ui/form1.h"
 #include "platform/win.h"
 #include "skin/properties.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/recording_starter.h"
+#include "tests/support/test_windows.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-class NoStarter : public taverel::app::ProgramStarter {
-public:
-    void Start(const std::wstring&, const std::wstring&) override {}
-};
+using NoStarter = taverel::app::testing::RecordingStarter;  // nothing is started
 
 constexpr UINT kHoldMs = 6000;
 
-void MovePointerTo(int x, int y) {
-    const int sw = GetSystemMetrics(SM_CXSCREEN);
-    const int sh = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + sw / 2) / sw;
-    input.mi.dy = (y * 65536 + sh / 2) / sh;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
+using taverel::testing::MovePointerTo;
 
 void PumpFor(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    taverel::testing::PumpUntil([] { return false; }, ms);
 }
 
 void Ready() {

@@ -9,6 +9,7 @@
 #include "tests/support/gdi_headroom.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/stress.h"
+#include "tests/support/recording_starter.h"
 #include "tools/gallery/plain_dialog.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +24,7 @@ using taverel::testing::StressCount;
 using testing::MovePointerTo;
 using testing::ShowsState;
 
-class NoStarter : public app::ProgramStarter {
-public:
-    void Start(const std::wstring&, const std::wstring&) override {}
-};
+using NoStarter = app::testing::RecordingStarter;  // nothing is started
 
 TEST(Form1Skin, LoadSkinsEightWindowsAndUnloadGivesThemBack) {
     NoStarter starter;
