@@ -40,12 +40,13 @@ std::string Run(const std::string& command, const std::string& path) {
     return out;
 }
 
+// A readpe value ("0x8664", "0"); anything else fails the read.
 std::uint64_t Number(const std::string& text, const std::string& path) {
-    try {
-        return std::stoull(text, nullptr, 0);
-    } catch (const std::exception&) {
+    char* end = nullptr;
+    const std::uint64_t value = std::strtoull(text.c_str(), &end, 0);
+    if (text.empty() || *end != '\0')
         Fail(path, "no number in \"" + text + "\"");
-    }
+    return value;
 }
 
 // readpe's text: a part's title at the left edge ("Sections"), then
