@@ -1,4 +1,4 @@
-#include "tests/pe/version_resource.h"
+#include "tests/pe/pe_tools.h"
 
 #include <stdexcept>
 
