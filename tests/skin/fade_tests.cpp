@@ -51,15 +51,7 @@ protected:
         return levels;
     }
 
-    bool ShowsState(VisualState state) const {
-        for (int y = 3; y < 25; y += 4) {
-            for (int x = 3; x < 97; x += 4) {
-                if (WindowPixel(button_, x, y) != StatePixel(button_, StateNumber(state), x, y))
-                    return false;
-            }
-        }
-        return true;
-    }
+    bool ShowsState(VisualState state) const { return testing::ShowsState(button_, state); }
 
     void Enter() { SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)); }
 

@@ -22,7 +22,6 @@ using taverel::testing::PumpMessages;
 using taverel::testing::PumpUntil;
 using taverel::testing::StressCount;
 using testing::MovePointerTo;
-using testing::ShowsState;
 
 using NoStarter = app::testing::RecordingStarter;  // nothing is started
 
@@ -51,21 +50,8 @@ TEST(Form1Skin, PointerOnStartButtonShowsHoverThenLeaves) {
     app::Form1 form(starter, nullptr);
     form.Show();
     PumpMessages();
-    const HWND button = form.Command2.Window();
     ASSERT_EQ(std::wstring(L"开始计算"), form.Command2.Text());
-
-    RECT r{};
-    GetWindowRect(button, &r);
-    MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_EQ(VisualState::Hover, StoredState(button));
-    EXPECT_TRUE(ShowsState(button, VisualState::Hover));
-
-    MovePointerTo(2, 2);
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, VisualState::Normal));
+    ASSERT_NO_FATAL_FAILURE(testing::ExpectHoverAndBack(form.Command2.Window()));
     form.Close();
 }
 

@@ -21,7 +21,6 @@ using taverel::testing::StressCount;
 using testing::CreateMainLikeTree;
 using testing::MainLikeTree;
 using testing::MovePointerTo;
-using testing::ShowsState;
 
 class RealInput : public ::testing::TestWithParam<bool> {};
 
@@ -33,22 +32,7 @@ TEST_P(RealInput, PointerOverTheButtonFadesToHoverAndLeavingFadesBack) {
     ASSERT_EQ(1, AttachSkin(tree.form));
     OverrideTrackMouseEventAvailable(GetParam());
     PumpMessages();
-    HWND button = tree.calculate;
-
-    RECT r{};
-    GetWindowRect(button, &r);
-    MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
-    EXPECT_EQ(VisualState::Hover, StoredState(button));
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, VisualState::Hover));
-
-    MovePointerTo(2, 2);
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
-    EXPECT_EQ(VisualState::Normal, StoredState(button));
-    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
-    EXPECT_TRUE(ShowsState(button, VisualState::Normal));
-
+    ASSERT_NO_FATAL_FAILURE(testing::ExpectHoverAndBack(tree.calculate));
     DetachSkin(tree.form);
     DestroyWindow(tree.form);
     EXPECT_EQ(0, SkinnedWindowCount());

@@ -15,8 +15,6 @@
 namespace taverel::skin {
 namespace {
 
-using testing::WindowPixel;
-
 // A subclass installed after the skin's, as comctl32 and programs install them.
 LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     const auto next = reinterpret_cast<WNDPROC>(GetPropW(window, L"TestNext"));
@@ -25,19 +23,14 @@ LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wparam, LPARAM 
 
 // The glyph column of a toggle as the screen shows it.
 std::vector<COLORREF> GlyphStrip(HWND toggle) {
-    std::vector<COLORREF> strip;
-    for (int y = 0; y < 16 * 20; ++y)
-        strip.push_back(WindowPixel(toggle, y % 16, y / 16));
-    return strip;
+    return taverel::testing::ReadWindow(toggle, taverel::testing::WindowArea::Whole, 16, 20).pixels;
 }
 
 // The edit's text goes through the later subclass to the control and back.
 void ExpectTextRoundTrip(HWND edit, const wchar_t* text) {
     EXPECT_EQ(reinterpret_cast<WNDPROC>(LaterSubclass), platform::CurrentWindowProcedure(edit));
     SetWindowTextW(edit, text);
-    wchar_t back[32] = {};
-    GetWindowTextW(edit, back, 32);
-    EXPECT_STREQ(text, back);
+    EXPECT_EQ(taverel::testing::TextOf(edit), text);
 }
 
 TEST(PlainDialog, GivenBackWhileOpenEndsAsTheProgramLeftIt) {

@@ -1,7 +1,10 @@
 #include "tests/skin/skin_test_windows.h"
 
 #include "skin/properties.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/test_windows.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 
@@ -141,6 +144,24 @@ bool ShowsState(HWND button, VisualState state) {
         }
     }
     return true;
+}
+
+void ExpectHoverAndBack(HWND button) {
+    using taverel::testing::PumpUntil;
+    RECT r{};
+    GetWindowRect(button, &r);
+    MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 1; }, 5000));
+    EXPECT_EQ(VisualState::Hover, StoredState(button));
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
+    EXPECT_EQ(VisualState::Hover, StoredState(button));
+    EXPECT_TRUE(ShowsState(button, VisualState::Hover));
+
+    MovePointerTo(2, 2);
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::MouseFlag) == 0; }, 5000));
+    EXPECT_EQ(VisualState::Normal, StoredState(button));
+    ASSERT_TRUE(PumpUntil([&] { return GetSkinProp(button, prop::TimerId) == 0; }, 10000));
+    EXPECT_TRUE(ShowsState(button, VisualState::Normal));
 }
 
 COLORREF StatePixel(HWND window, int state, int x, int y) {

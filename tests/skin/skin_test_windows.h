@@ -95,6 +95,11 @@ using taverel::testing::MovePointerTo;
 // True when the button's window shows its state image n (sampled, corners
 // left out).
 bool ShowsState(HWND button, VisualState state);
+// Real pointer input: onto the middle of `button` until its fade to Hover
+// has run out, then away to (2, 2) until the fade back has; the stored
+// state and what the window shows are checked at each end. Fatal failures
+// end it early (wrap the call in ASSERT_NO_FATAL_FAILURE).
+void ExpectHoverAndBack(HWND button);
 
 using taverel::testing::WindowPixel;
 // Pixel of a push button's state image n.

@@ -24,7 +24,7 @@ PixelShot ReadPixels(HDC dc, int width, int height) {
     return shot;
 }
 
-PixelShot ReadWindow(HWND window, WindowArea area, int columns) {
+PixelShot ReadWindow(HWND window, WindowArea area, int columns, int rows) {
     RECT box{};
     if (area == WindowArea::Whole) {
         GetWindowRect(window, &box);
@@ -34,7 +34,7 @@ PixelShot ReadWindow(HWND window, WindowArea area, int columns) {
     }
     const platform::WindowDc dc = area == WindowArea::Whole ? platform::WindowDc::Whole(window)
                                                             : platform::WindowDc::Client(window);
-    return ReadPixels(dc.get(), columns > 0 ? columns : box.right, box.bottom);
+    return ReadPixels(dc.get(), columns > 0 ? columns : box.right, rows > 0 ? rows : box.bottom);
 }
 
 int CountDifferences(const PixelShot& a, const PixelShot& b) {

@@ -29,9 +29,9 @@ struct PixelShot {
 
 PixelShot ReadPixels(HDC dc, int width, int height);
 enum class WindowArea { Whole, Client };
-// The whole window or client area; `columns` > 0 reads only that many
-// columns from the left.
-PixelShot ReadWindow(HWND window, WindowArea area, int columns = 0);
+// The whole window or client area; `columns` or `rows` > 0 read only that
+// many from the top left.
+PixelShot ReadWindow(HWND window, WindowArea area, int columns = 0, int rows = 0);
 int CountDifferences(const PixelShot& a, const PixelShot& b);
 
 // Pixels of the box (x, y, width, height) for which `test` holds.
