@@ -37,6 +37,7 @@ using taverel::testing::PumpMessages;
 using taverel::testing::RectIn;
 using taverel::testing::SendKey;
 using taverel::testing::TabRound;
+using taverel::testing::TextOf;
 
 void Type(HWND window, const std::wstring& text) {
     for (wchar_t c : text)
@@ -64,9 +65,7 @@ TEST_F(Form1Test, StartsWithTheNewAlgorithmEmptyBoxesAndFocusOnStart) {
     EXPECT_EQ(form.Text1.Text(), L"");
     EXPECT_EQ(form.Text2.Text(), L"");
     EXPECT_EQ(GetFocus(), form.Command2.Window());
-    wchar_t caption[64] = {};
-    GetWindowTextW(form.Window(), caption, 64);
-    EXPECT_STREQ(caption, L"Taverel    Morvane专用版");
+    EXPECT_EQ(TextOf(form.Window()), L"Taverel    Morvane专用版");
 }
 
 TEST_F(Form1Test, EnterInTheSizeBoxCalculatesAndTheAlgorithmsAlternate) {
@@ -425,33 +424,20 @@ TEST_F(Form1Test, LayoutInPixelsAt96Dpi) {
     EXPECT_EQ(client.right, 345);
     EXPECT_EQ(client.bottom, 176);
     const HWND frame = form.Frame1.Window();
-    {
-        SCOPED_TRACE("Command1");
-        ExpectBox(form.Command1.Window(), form.Window(), 8, 136, 113, 33);
-    }
-    {
-        SCOPED_TRACE("Frame1");
-        ExpectBox(frame, form.Window(), 8, 8, 329, 121);
-    }
-    {
-        SCOPED_TRACE("Text2");
-        ExpectBox(form.Text2.Window(), frame, 136, 72, 145, 33);
-    }
-    {
-        SCOPED_TRACE("Text1");
-        ExpectBox(form.Text1.Window(), frame, 136, 24, 145, 33);
-    }
-    {
-        SCOPED_TRACE("Option1");
-        ExpectBox(form.Option1.Window(), frame, 8, 24, 57, 17);
-    }
-    {
-        SCOPED_TRACE("Option2");
-        ExpectBox(form.Option2.Window(), frame, 8, 40, 57, 25);
-    }
-    {
-        SCOPED_TRACE("Command2");
-        ExpectBox(form.Command2.Window(), form.Window(), 216, 136, 121, 33);
+    const struct {
+        const char* name;
+        HWND window, parent;
+        int left, top, width, height;
+    } boxes[] = {{"Command1", form.Command1.Window(), form.Window(), 8, 136, 113, 33},
+                 {"Frame1", frame, form.Window(), 8, 8, 329, 121},
+                 {"Text2", form.Text2.Window(), frame, 136, 72, 145, 33},
+                 {"Text1", form.Text1.Window(), frame, 136, 24, 145, 33},
+                 {"Option1", form.Option1.Window(), frame, 8, 24, 57, 17},
+                 {"Option2", form.Option2.Window(), frame, 8, 40, 57, 25},
+                 {"Command2", form.Command2.Window(), form.Window(), 216, 136, 121, 33}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.name);
+        ExpectBox(b.window, b.parent, b.left, b.top, b.width, b.height);
     }
     // Labels keep their place and take the height of a 21.75-point line: 29
     // pixels with SimSun; the CJK font that stands in for it here is taller.

@@ -9,6 +9,7 @@
 #include "tests/support/recording_starter.h"
 
 #include "tests/support/pixels.h"
+#include "tests/support/test_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,12 @@ namespace {
 using taverel::testing::CountPixels;
 using taverel::testing::PixelShot;
 using taverel::testing::ReadPixels;
+using taverel::testing::TextOf;
 
 using taverel::testing::PumpMessages;
 
 BOOL CALLBACK CountExplanationWindow(HWND window, LPARAM lparam) {
-    wchar_t caption[32] = {};
-    GetWindowTextW(window, caption, 32);
-    if (IsWindowVisible(window) && std::wstring(caption) == L"原理说明")
+    if (IsWindowVisible(window) && TextOf(window) == L"原理说明")
         ++*reinterpret_cast<int*>(lparam);
     return TRUE;
 }
@@ -98,9 +98,7 @@ protected:
 };
 
 TEST_F(Form2Test, CaptionSizeAndLabels) {
-    wchar_t caption[32] = {};
-    GetWindowTextW(form.Window(), caption, 32);
-    EXPECT_STREQ(caption, L"原理说明");
+    EXPECT_EQ(TextOf(form.Window()), L"原理说明");
     RECT client{};
     GetClientRect(form.Window(), &client);
     EXPECT_EQ(client.right, 354);

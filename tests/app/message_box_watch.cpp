@@ -1,23 +1,20 @@
 #include "tests/app/message_box_watch.h"
 
+#include "tests/support/test_windows.h"
+
 namespace taverel::app::testing {
 
 namespace {
 
+using taverel::testing::ClassOf;
+using taverel::testing::TextOf;
+
 // A hook procedure has no context argument; one watch at a time.
 std::vector<SeenMessageBox>* g_seen = nullptr;
 
-std::wstring TextOf(HWND window) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(window, buffer, 512);
-    return buffer;
-}
-
 BOOL CALLBACK InspectChild(HWND child, LPARAM lparam) {
     auto* seen = reinterpret_cast<SeenMessageBox*>(lparam);
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    if (lstrcmpiW(name, L"Static") != 0)
+    if (lstrcmpiW(ClassOf(child).c_str(), L"Static") != 0)
         return TRUE;
     if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
         const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
@@ -31,9 +28,7 @@ BOOL CALLBACK InspectChild(HWND child, LPARAM lparam) {
 LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_ACTIVATE && g_seen) {
         const auto box = reinterpret_cast<HWND>(wparam);
-        wchar_t name[32] = {};
-        GetClassNameW(box, name, 32);
-        if (lstrcmpW(name, L"#32770") == 0) {
+        if (ClassOf(box) == L"#32770") {
             SeenMessageBox seen;
             seen.caption = TextOf(box);
             seen.has_owner = GetWindow(box, GW_OWNER) != nullptr;

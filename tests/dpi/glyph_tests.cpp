@@ -8,6 +8,7 @@
 #include "skin/draw/glyph_sheets.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/pixels.h"
+#include "tests/support/test_windows.h"
 #include "tools/gallery/gallery_form.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +30,8 @@ struct ToggleCapture : PixelShot {
 
 void CollectToggles(HWND parent, std::vector<HWND>& out) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t kind[64] = {};
-        GetClassNameW(child, kind, 64);
-        if (std::wstring(kind) == forms::kCheckBoxClass.name ||
-            std::wstring(kind) == forms::kOptionButtonClass.name)
+        const std::wstring kind = ClassOf(child);
+        if (kind == forms::kCheckBoxClass.name || kind == forms::kOptionButtonClass.name)
             out.push_back(child);
         CollectToggles(child, out);
     }
@@ -53,9 +52,7 @@ std::vector<ToggleCapture> CaptureToggles(bool skinned, int columns) {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ToggleCapture capture;
         capture.window = window;
-        wchar_t kind[64] = {};
-        GetClassNameW(window, kind, 64);
-        capture.kind = kind;
+        capture.kind = ClassOf(window);
         static_cast<PixelShot&>(capture) = ReadWindow(window, WindowArea::Client, columns);
         captures.push_back(std::move(capture));
     }

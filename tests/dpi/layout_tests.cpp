@@ -9,6 +9,7 @@
 #include "forms/window_class.h"
 #include "platform/dpi.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_windows.h"
 #include "tests/support/window_layout.h"
 #include "tools/gallery/gallery_form.h"
 
@@ -96,8 +97,7 @@ TEST_F(LayoutTest, Gallery) {
     int headers = 0, simple_combos = 0;
     for (HWND child = GetWindow(form.Window(), GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t kind[64] = {};
-        GetClassNameW(child, kind, 64);
+        const std::wstring kind = ClassOf(child);
         RECT box{};
         GetWindowRect(child, &box);
         if (std::wstring(kind) == WC_HEADERW) {

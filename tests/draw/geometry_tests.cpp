@@ -1,4 +1,5 @@
 // Window geometry and text queries on real windows.
+#include "platform/handles.h"
 #include "skin/draw/geometry.h"
 #include "tests/support/message_pump.h"
 
@@ -8,25 +9,19 @@ namespace {
 
 using namespace taverel::skin;
 
-struct TestWindow {
-    HWND handle;
-    TestWindow(const wchar_t* class_name, const wchar_t* text, DWORD style, DWORD ex_style, int x,
-               int y, int width, int height)
-        : handle(CreateWindowExW(ex_style, class_name, text, style, x, y, width, height, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr)) {}
-    ~TestWindow() {
-        if (handle)
-            DestroyWindow(handle);
-    }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-};
+// A top-level window, destroyed at the end of the test.
+taverel::platform::Window TestWindow(const wchar_t* class_name, const wchar_t* text, DWORD style,
+                                     DWORD ex_style, int x, int y, int width, int height) {
+    return taverel::platform::Window(CreateWindowExW(ex_style, class_name, text, style, x, y, width,
+                                                     height, nullptr, nullptr,
+                                                     GetModuleHandleW(nullptr), nullptr));
+}
 
 TEST(Geometry, WindowBoundsAreTheOuterRectangleWithItsSize) {
-    TestWindow window(L"STATIC", L"", WS_POPUP | WS_BORDER, 0, 10, 20, 100, 50);
-    ASSERT_NE(window.handle, nullptr);
+    const auto window = TestWindow(L"STATIC", L"", WS_POPUP | WS_BORDER, 0, 10, 20, 100, 50);
+    ASSERT_NE(window.get(), nullptr);
     WindowBounds bounds;
-    EXPECT_NE(GetWindowBounds(window.handle, &bounds), 0);
+    EXPECT_NE(GetWindowBounds(window.get(), &bounds), 0);
     EXPECT_EQ(bounds.Left, 10);
     EXPECT_EQ(bounds.Top, 20);
     EXPECT_EQ(bounds.Right, 110);
@@ -51,11 +46,11 @@ TEST(Geometry, BorderSizeIsOneSideOfTheFrameWithScrollBarsLeftOut) {
         {WS_POPUP | WS_BORDER, WS_EX_CLIENTEDGE, 3, 3},
     };
     for (const Case& c : cases) {
-        TestWindow window(L"LISTBOX", L"", c.style, c.ex_style, 0, 0, 120, 90);
-        ASSERT_NE(window.handle, nullptr);
+        const auto window = TestWindow(L"LISTBOX", L"", c.style, c.ex_style, 0, 0, 120, 90);
+        ASSERT_NE(window.get(), nullptr);
         int width = -1;
         int height = -1;
-        EXPECT_EQ(GetBorderSize(window.handle, &width, &height), 1);
+        EXPECT_EQ(GetBorderSize(window.get(), &width, &height), 1);
         EXPECT_EQ(width, c.width) << std::hex << c.style << " " << c.ex_style;
         EXPECT_EQ(height, c.height) << std::hex << c.style << " " << c.ex_style;
     }
@@ -81,11 +76,12 @@ TEST(Geometry, LowAndHighWordAreSignedHalves) {
 }
 
 TEST(Geometry, WindowCaptionIsTheWholeUnicodeText) {
-    TestWindow button(L"BUTTON", L"开始计算", WS_POPUP | BS_PUSHBUTTON, 0, 0, 0, 80, 24);
-    ASSERT_NE(button.handle, nullptr);
-    EXPECT_EQ(GetWindowCaption(button.handle), L"开始计算");
-    TestWindow empty(L"BUTTON", L"", WS_POPUP | BS_PUSHBUTTON, 0, 0, 0, 80, 24);
-    EXPECT_EQ(GetWindowCaption(empty.handle), L"");
+    const auto button =
+        TestWindow(L"BUTTON", L"开始计算", WS_POPUP | BS_PUSHBUTTON, 0, 0, 0, 80, 24);
+    ASSERT_NE(button.get(), nullptr);
+    EXPECT_EQ(GetWindowCaption(button.get()), L"开始计算");
+    const auto empty = TestWindow(L"BUTTON", L"", WS_POPUP | BS_PUSHBUTTON, 0, 0, 0, 80, 24);
+    EXPECT_EQ(GetWindowCaption(empty.get()), L"");
     EXPECT_EQ(GetWindowCaption(nullptr), L"");
 }
 

@@ -17,7 +17,6 @@ namespace {
 
 using namespace taverel::skin;
 using taverel::testing::CountMisses;
-using taverel::testing::CountPixels;
 using taverel::testing::FilledCanvas;
 using taverel::testing::MeasureGdiHeadroom;
 using taverel::testing::StressCount;

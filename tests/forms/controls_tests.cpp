@@ -3,6 +3,7 @@
 // working once another window procedure is put in front of ours.
 #include "tests/support/message_pump.h"
 #include "tests/support/test_form.h"
+#include "tests/support/test_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,7 @@
 namespace taverel::forms::testing {
 namespace {
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
+using taverel::testing::ClassOf;
 
 class ControlsTest : public ::testing::Test {
 protected:

@@ -47,6 +47,19 @@ HWND CreateChildWindow(HWND parent, const wchar_t* class_name, const wchar_t* te
                            height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 RECT RectIn(HWND window, HWND parent) {
     RECT box{};
     GetWindowRect(window, &box);

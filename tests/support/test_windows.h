@@ -6,6 +6,7 @@
 
 #include "platform/win.h"
 
+#include <string>
 #include <vector>
 
 namespace taverel::testing {
@@ -28,6 +29,8 @@ HWND CreateTopWindow(const wchar_t* class_name, const wchar_t* title, DWORD styl
 HWND CreateChildWindow(HWND parent, const wchar_t* class_name, const wchar_t* text, DWORD style,
                        int x, int y, int width, int height, DWORD ex_style = 0);
 
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
 // A window's box in the client coordinates of `parent`.
 RECT RectIn(HWND window, HWND parent);
 

@@ -6,6 +6,7 @@
 #include "platform/dpi.h"
 #include "platform/handles.h"
 #include "tests/support/pixels.h"
+#include "tests/support/test_windows.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -24,12 +25,6 @@ std::string Narrow(const std::wstring& text) {
 std::string Corners(const RECT& box) {
     return "(" + std::to_string(box.left) + "," + std::to_string(box.top) + ")-(" +
            std::to_string(box.right) + "," + std::to_string(box.bottom) + ")";
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 RECT ScreenClient(HWND window) {
@@ -142,11 +137,9 @@ void CollectCaptionFaults(HWND parent, int dpi, std::vector<std::string>& faults
 }  // namespace
 
 std::string Describe(HWND window) {
-    wchar_t text[64] = {};
-    GetWindowTextW(window, text, 64);
     RECT box{};
     GetWindowRect(window, &box);
-    return Narrow(ClassOf(window)) + " \"" + Narrow(text) + "\" " + Corners(box);
+    return Narrow(ClassOf(window)) + " \"" + Narrow(TextOf(window)) + "\" " + Corners(box);
 }
 
 std::vector<std::string> PlacementFaults(HWND top, const OverlapAllowed& allowed) {
