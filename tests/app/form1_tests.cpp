@@ -27,17 +27,7 @@
 namespace taverel::app::testing {
 namespace {
 
-using taverel::testing::CountDifferences;
-using taverel::testing::CountPixels;
-using taverel::testing::PixelShot;
-using taverel::testing::ReadWindow;
-using taverel::testing::WindowArea;
-
-using taverel::testing::PumpMessages;
-using taverel::testing::RectIn;
-using taverel::testing::SendKey;
-using taverel::testing::TabRound;
-using taverel::testing::TextOf;
+using namespace taverel::testing;
 
 void Type(HWND window, const std::wstring& text) {
     for (wchar_t c : text)

@@ -18,12 +18,7 @@
 namespace taverel::app::testing {
 namespace {
 
-using taverel::testing::CountPixels;
-using taverel::testing::PixelShot;
-using taverel::testing::ReadPixels;
-using taverel::testing::TextOf;
-
-using taverel::testing::PumpMessages;
+using namespace taverel::testing;
 
 BOOL CALLBACK CountExplanationWindow(HWND window, LPARAM lparam) {
     if (IsWindowVisible(window) && TextOf(window) == L"原理说明")

@@ -8,10 +8,7 @@
 namespace {
 
 using namespace taverel::skin;
-using taverel::testing::CountMisses;
-using taverel::testing::CountPixels;
-using taverel::testing::FilledCanvas;
-using taverel::testing::Sentinel;
+using namespace taverel::testing;
 
 bool Inside(int x, int y, int bx, int by, int bw, int bh) {
     return x >= bx && x < bx + bw && y >= by && y < by + bh;

@@ -16,10 +16,7 @@
 namespace {
 
 using namespace taverel::skin;
-using taverel::testing::CountMisses;
-using taverel::testing::FilledCanvas;
-using taverel::testing::MeasureGdiHeadroom;
-using taverel::testing::StressCount;
+using namespace taverel::testing;
 
 constexpr int kRounds = 10000;
 // Everything that makes a canvas opens a display DC, which costs about a

@@ -11,11 +11,7 @@
 namespace {
 
 using namespace taverel::skin;
-using taverel::testing::CountChanged;
-using taverel::testing::CountMisses;
-using taverel::testing::CountPixels;
-using taverel::testing::FilledCanvas;
-using taverel::testing::Sentinel;
+using namespace taverel::testing;
 
 class Transparent : public taverel::testing::WithGlyphSheets {
 protected:

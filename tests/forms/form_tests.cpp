@@ -19,12 +19,7 @@
 namespace taverel::forms::testing {
 namespace {
 
-using taverel::testing::CountPixels;
-
-using taverel::testing::PressKey;
-using taverel::testing::PumpMessages;
-using taverel::testing::RectIn;
-using taverel::testing::TabRound;
+using namespace taverel::testing;
 
 TEST(FormLifeTest, LoadRunsBeforeShowingAndUnloadOnClose) {
     FormSet set;
