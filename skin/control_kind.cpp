@@ -48,14 +48,14 @@ ControlKind GetControlKind(HWND window) {
     const ControlKind by_name = ClassifyClassName(LowerClassName(window));
     if (by_name != ControlKind::PushButton)
         return by_name;
-    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    // A skinned push button is owner-drawn by the skin's own hand; what it
-    // is comes from the style it had before.
-    if ((style & BS_TYPEMASK) == BS_OWNERDRAW) {
-        if (const LONG_PTR before = GetSkinProp(window, prop::OldStyle))
-            style = before;
-    }
-    return ClassifyButtonStyle(style);
+    // A push button the skin took over is owner-drawn by the skin's own hand
+    // and keeps its style from before in OLDSTYLE (only push buttons carry
+    // it). It stays a push button to the skin until it is given back, even
+    // when the program sets another type meanwhile: its state images and
+    // timer are released by the push button's give-back, and by no other.
+    if (const LONG_PTR before = GetSkinProp(window, prop::OldStyle))
+        return ClassifyButtonStyle(before);
+    return ClassifyButtonStyle(GetWindowLongPtrW(window, GWL_STYLE));
 }
 
 }  // namespace taverel::skin

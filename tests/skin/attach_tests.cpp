@@ -160,6 +160,14 @@ TEST_F(AttachTest, ButtonStylesAndStates) {
         EXPECT_EQ(0, GetSkinProp(w, prop::StateDc(3)));
         EXPECT_FALSE(has_region(w));
     }
+
+    // A push button the program turns into a check box while skinned stays
+    // the skin's push button until given back, so its images go with it.
+    SendMessageW(disabled, BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE);
+    EXPECT_EQ(ControlKind::PushButton, GetControlKind(disabled));
+    ASSERT_EQ(1, DetachSkin(tree_.form));
+    EXPECT_TRUE(PropertiesOf(disabled).empty());
+    EXPECT_EQ(BS_AUTOCHECKBOX, GetWindowLongPtrW(disabled, GWL_STYLE) & BS_TYPEMASK);
 }
 
 TEST_F(AttachTest, NullAndUnskinnedHandles) {
