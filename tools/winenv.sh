@@ -91,3 +91,17 @@ winenv_stop_xvfb() {
     XVFB_PID=
   fi
 }
+
+# Waits until a window whose title begins with TITLE is on the screen,
+# looking TRIES times, INTERVAL seconds apart; gives up at once when process
+# PID has ended (a program that failed to start shows nothing). True when the
+# window came.
+winenv_wait_for_window() {  # winenv_wait_for_window TITLE PID TRIES INTERVAL
+  local _
+  for _ in $(seq 1 "$3"); do
+    if xwininfo -root -children 2>/dev/null | grep -qF "\"$1"; then return 0; fi
+    kill -0 "$2" 2>/dev/null || return 1
+    sleep "$4"
+  done
+  return 1
+}

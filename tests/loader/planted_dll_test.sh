@@ -30,13 +30,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 "$WINE_LOADER" taverel.exe &
 app=$!
-shown=
-for _ in $(seq 1 120); do
-  if xwininfo -root -children 2>/dev/null | grep -q '"Taverel'; then shown=1; break; fi
-  kill -0 $app 2>/dev/null || break
-  sleep 0.25
-done
-[ -n "$shown" ] || { kill $app 2>/dev/null; fail "taverel.exe did not show its window"; }
+winenv_wait_for_window Taverel $app 120 0.25 ||
+  { kill $app 2>/dev/null; fail "taverel.exe did not show its window"; }
 "$WINE_LOADER" taskkill /im taverel.exe >/dev/null 2>&1
 for _ in $(seq 1 80); do kill -0 $app 2>/dev/null || break; sleep 0.25; done
 if kill -0 $app 2>/dev/null; then kill $app; fail "taverel.exe did not close"; fi

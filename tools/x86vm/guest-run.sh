@@ -9,13 +9,10 @@ winenv_export /opt/taverel/wineprefix
 winenv_start_xvfb
 "$WINE_LOADER" "$TAVEREL_REPO/build/windows-x86/app/ui/taverel.exe" &
 app=$!
-up=
-for _ in $(seq 1 240); do
-  if xwininfo -root -children 2>/dev/null | grep -q '"Taverel'; then up=1; break; fi
-  kill -0 $app 2>/dev/null || break
-  sleep 0.5
-done
-if [ -z "$up" ]; then echo "guest: taverel.exe showed no window"; exit 1; fi
+if ! winenv_wait_for_window Taverel $app 240 0.5; then
+  echo "guest: taverel.exe showed no window"
+  exit 1
+fi
 echo "guest: the main window is up after $(cut -d' ' -f1 /proc/uptime) s"
 sleep 8
 xwd -root -silent -out /results/main.xwd
