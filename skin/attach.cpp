@@ -1,6 +1,7 @@
 #include "skin/attach.h"
 
 #include "platform/library.h"
+#include "platform/per_thread.h"
 #include "platform/window_procedure.h"
 #include "skin/draw/glyph_sheets.h"
 #include "skin/draw/scratch_surfaces.h"
@@ -13,30 +14,77 @@ namespace taverel::skin {
 
 namespace {
 
-// The module-wide values of attach and detach. The rest of the engine that
-// lives outside windows is held from the first attach to the last give-back:
-// the glyph sheets (skin/draw/glyph_sheets.cpp, those of a larger factor
-// made when first asked for) and the scratch surfaces with their display DC
+// The probe's answer, asked once for the process: user32's exports do not
+// change while it runs.
+bool ProbeTrackMouseEvent() {
+    static const bool available = platform::IsApiAvailable("TrackMouseEvent", L"User32");
+    return available;
+}
+
+void GiveBackThreadWindows();
+
+// The engine of one UI thread. A window belongs to the thread that made it,
+// only that thread can replace its procedure, and its messages all arrive
+// there, so each thread counts its own windows and needs no lock. What the
+// thread paints with is held from its first attach to its last give-back:
+// its glyph sheets (skin/draw/glyph_sheets.cpp, those of a larger factor
+// made when first asked for) and its scratch surfaces with their display DC
 // and palette (skin/draw/scratch_surfaces.cpp).
 struct EngineState {
     bool initialised = false;
     bool track_mouse_event_available = false;
     int skinned_window_count = 0;
-};
-EngineState engine;
 
-void Initialise() {
+    EngineState() = default;
+    EngineState(const EngineState&) = delete;
+    EngineState& operator=(const EngineState&) = delete;
+    // The thread is ending with windows still skinned: the system is about
+    // to destroy them without a message, so they are given back now, their
+    // state images with them.
+    ~EngineState() {
+        if (skinned_window_count > 0)
+            GiveBackThreadWindows();
+    }
+};
+
+platform::PerThread<EngineState>& Engines() {
+    static platform::PerThread<EngineState> engines;
+    return engines;
+}
+
+void Initialise(EngineState& engine) {
     engine.initialised = true;
-    engine.track_mouse_event_available = platform::IsApiAvailable("TrackMouseEvent", L"User32");
+    engine.track_mouse_event_available = ProbeTrackMouseEvent();
     BuildGlyphSheets();
     HoldScratchSurfaces();
 }
 
-void ReturnToUninitialised() {
+void ReturnToUninitialised(EngineState& engine) {
     engine.skinned_window_count = 0;
     ReleaseScratchSurfaces();
     ReleaseGlyphSheets();
     engine.initialised = false;
+}
+
+void CountTakenOver() {
+    if (EngineState* engine = Engines().Get())
+        ++engine->skinned_window_count;
+}
+
+void CountGivenBack() {
+    EngineState* engine = Engines().Find();
+    if (engine && --engine->skinned_window_count <= 0)
+        ReturnToUninitialised(*engine);
+}
+
+BOOL CALLBACK GiveBackTree(HWND window, LPARAM) {
+    EnumChildWindows(window, UnskinChildCallback, 0);
+    UnskinWindow(window);
+    return TRUE;
+}
+
+void GiveBackThreadWindows() {
+    EnumThreadWindows(GetCurrentThreadId(), GiveBackTree, 0);
 }
 
 // The frame is drawn by the skin at once, and the client area repainted.
@@ -48,29 +96,36 @@ void RepaintWholeWindow(HWND window) {
 }  // namespace
 
 bool SkinInitialised() {
-    return engine.initialised;
+    const EngineState* engine = Engines().Find();
+    return engine && engine->initialised;
 }
 
 bool TrackMouseEventAvailable() {
-    return engine.track_mouse_event_available;
+    const EngineState* engine = Engines().Find();
+    return engine && engine->track_mouse_event_available;
 }
 
 int SkinnedWindowCount() {
-    return engine.skinned_window_count;
+    const EngineState* engine = Engines().Find();
+    return engine ? engine->skinned_window_count : 0;
 }
 
 void OverrideTrackMouseEventAvailable(bool available) {
-    engine.track_mouse_event_available = available;
+    if (EngineState* engine = Engines().Get())
+        engine->track_mouse_event_available = available;
 }
 
 int AttachSkin(HWND window) {
-    if (!engine.initialised)
-        Initialise();
+    EngineState* engine = Engines().Get();
+    if (!engine)
+        return 0;
+    if (!engine->initialised)
+        Initialise(*engine);
     const int result = SkinWindow(window);
     // Nothing taken over and nothing skinned before: no window will ever
     // count down to release the sheets, so give them back now.
-    if (result == 0 && engine.skinned_window_count == 0)
-        ReturnToUninitialised();
+    if (result == 0 && engine->skinned_window_count == 0)
+        ReturnToUninitialised(*engine);
     return result;
 }
 
@@ -99,7 +154,7 @@ int SkinWindow(HWND window) {
     if (const WNDPROC passed = PassThroughProcedure(window)) {
         StorePreviousProcedure(window, passed);
         RemoveSkinProp(window, prop::PassProc);
-        ++engine.skinned_window_count;
+        CountTakenOver();
         RepaintWholeWindow(window);
         return 1;
     }
@@ -109,7 +164,7 @@ int SkinWindow(HWND window) {
         kind.give_back(window);
         return 0;
     }
-    ++engine.skinned_window_count;
+    CountTakenOver();
     StorePreviousProcedure(window, previous);
     RepaintWholeWindow(window);
     return 1;
@@ -117,6 +172,10 @@ int SkinWindow(HWND window) {
 
 int UnskinWindow(HWND window) {
     if (!window)
+        return 0;
+    // Another thread's window is that thread's to give back: counted here,
+    // it would end this thread's engine and never end its own.
+    if (!platform::IsWindowOfThisThread(window))
         return 0;
     const WNDPROC previous = PreviousProcedure(window);
     if (!previous)
@@ -135,8 +194,7 @@ int UnskinWindow(HWND window) {
         SetSkinProp(window, prop::PassProc, reinterpret_cast<INT_PTR>(previous));
     RepaintWholeWindow(window);
 
-    if (--engine.skinned_window_count <= 0)
-        ReturnToUninitialised();
+    CountGivenBack();
     return 1;
 }
 

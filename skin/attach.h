@@ -1,5 +1,6 @@
 // The door of the skin engine: hand a top-level window to the skin and take
-// it back. AttachSkin initialises the engine on first use.
+// it back. Any number of UI threads may use it at once, each for windows of
+// its own; AttachSkin initialises the calling thread's engine on first use.
 #pragma once
 
 #include "platform/win.h"
@@ -8,7 +9,8 @@ namespace taverel::skin {
 
 // 1 when the window was taken over, 0 for a null handle or a window already skinned.
 int AttachSkin(HWND window);
-// 1 when the window was given back, 0 for a null handle or a window not skinned.
+// 1 when the window was given back, 0 for a null handle, a window not
+// skinned, or a window of another thread (each thread gives back its own).
 int DetachSkin(HWND window);
 
 // Takes one window over (a form or dialog box with all its descendants):
@@ -17,9 +19,10 @@ int DetachSkin(HWND window);
 // skinned, or a window this thread does not own (its procedure could not be
 // replaced, and it would never give itself back).
 int SkinWindow(HWND window);
-// Undoes SkinWindow (a form's descendants first). When the last skinned
-// window leaves, the glyph sheets are released and the engine starts afresh
-// at the next AttachSkin. 0 for a null handle or a window not skinned.
+// Undoes SkinWindow (a form's descendants first). When the thread's last
+// skinned window leaves, its glyph sheets and scratch surfaces are released
+// and its engine starts afresh at the next AttachSkin. 0 for a null handle,
+// a window not skinned, or a window of another thread.
 int UnskinWindow(HWND window);
 
 // EnumChildWindows callbacks: SkinWindow / UnskinWindow on each window; the

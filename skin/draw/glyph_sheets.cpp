@@ -1,6 +1,7 @@
 #include "skin/draw/glyph_sheets.h"
 
 #include "platform/gdi.h"
+#include "platform/per_thread.h"
 #include "skin/draw/canvas.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/direct_pixels.h"
@@ -9,6 +10,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -17,10 +20,8 @@ namespace taverel::skin {
 namespace {
 
 using SheetSet = std::array<MemoryCanvas, GlyphSheetCount>;
-
-// The sheets, shared by every skinned window: index 0 the art itself, index
-// f - 1 the art at factor f (empty until a painter asks for that factor).
-std::array<SheetSet, MaxGlyphScale> g_glyph_sheets;
+// The art of the five sheets at one factor: 32-bit pixels, rows top-down.
+using SheetPixels = std::array<std::vector<std::uint32_t>, GlyphSheetCount>;
 
 constexpr std::array<GlyphSheet, GlyphSheetCount> kSheetOrder = {
     GlyphSheet::ButtonFace, GlyphSheet::DropButton, GlyphSheet::CheckGlyph,
@@ -35,40 +36,88 @@ bool Inside(GlyphSheet sheet, int x, int y) {
     return IndexOf(sheet) < GlyphSheetCount && x >= 0 && y >= 0 && x < size.cx && y < size.cy;
 }
 
-// Every pixel of the sheet in one transfer, each pixel of the data a scale x
-// scale block: a pixel at a time costs about as much as the rest of attaching
-// a window.
-void WritePixels(HDC dc, GlyphSheet sheet, int scale) {
-    const SIZE size = glyph_data::Size(sheet);
-    const int width = size.cx * scale;
-    const int height = size.cy * scale;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            pixels[static_cast<std::size_t>(y) * width + x] =
-                DibPixel(glyph_data::Pixel(sheet, x / scale, y / scale));
+// Each pixel of the data a scale x scale block.
+std::shared_ptr<const SheetPixels> WriteArt(int scale) {
+    auto art = std::make_shared<SheetPixels>();
+    for (GlyphSheet sheet : kSheetOrder) {
+        const SIZE size = glyph_data::Size(sheet);
+        const int width = size.cx * scale;
+        const int height = size.cy * scale;
+        std::vector<std::uint32_t>& pixels = (*art)[IndexOf(sheet)];
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                pixels[static_cast<std::size_t>(y) * width + x] =
+                    DibPixel(glyph_data::Pixel(sheet, x / scale, y / scale));
+            }
         }
     }
-    const BITMAPINFO info = TopDown32BitInfo(width, height);
-    SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
-                      DIB_RGB_COLORS);
+    return art;
 }
 
-// Writes the five sheets with every pixel of the data a scale x scale block.
+// The art, shared read-only by every thread that paints: made once per
+// factor while any thread holds sheets, dropped when the last one lets go.
+// The canvases themselves cannot be shared: a DC serves one thread at a time
+// and a bitmap is selected into one DC at a time, so each thread writes
+// canvases of its own from this art. Never destroyed: a thread's sheets may
+// be released during the process's exit, after static objects are gone.
+struct SharedArt {
+    std::mutex mutex;
+    int holders = 0;
+    std::array<std::shared_ptr<const SheetPixels>, MaxGlyphScale> factors;
+};
+SharedArt& Shared() {
+    static SharedArt* const shared = new SharedArt;
+    return *shared;
+}
+
+void Hold() {
+    SharedArt& shared = Shared();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    ++shared.holders;
+}
+
+void LetGo() {
+    SharedArt& shared = Shared();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    if (--shared.holders == 0) {
+        for (std::shared_ptr<const SheetPixels>& art : shared.factors)
+            art.reset();
+    }
+}
+
+// The art at `scale` (1 to MaxGlyphScale), made by the first thread to ask;
+// the caller holds it (Hold) or keeps the pointer while it reads.
+std::shared_ptr<const SheetPixels> ArtAt(int scale) {
+    SharedArt& shared = Shared();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    std::shared_ptr<const SheetPixels>& art = shared.factors[static_cast<std::size_t>(scale - 1)];
+    if (!art)
+        art = WriteArt(scale);
+    return art;
+}
+
+// The five canvases of one thread at one factor, with every pixel in one
+// transfer: a pixel at a time costs about as much as the rest of attaching
+// a window.
 SheetSet MakeSheets(int scale) {
+    const std::shared_ptr<const SheetPixels> art = ArtAt(scale);
     SheetSet sheets;
     // One display DC for the five: opening one costs as much as writing a sheet.
     const platform::MemoryDc display = platform::CreateDisplayDc();
     for (GlyphSheet sheet : kSheetOrder) {
         const SIZE size = glyph_data::Size(sheet);
-        sheets[IndexOf(sheet)] =
-            CreateMemoryCanvas(size.cx * scale, size.cy * scale, display.get());
-    }
-    // A sheet that could not be made stays empty; writes to it would fail
-    // anyway, and copies from it fail in turn.
-    for (GlyphSheet sheet : kSheetOrder) {
-        if (const HDC dc = sheets[IndexOf(sheet)].dc())
-            WritePixels(dc, sheet, scale);
+        const int width = size.cx * scale;
+        const int height = size.cy * scale;
+        MemoryCanvas canvas = CreateMemoryCanvas(width, height, display.get());
+        // A sheet that could not be made stays empty; writes to it would
+        // fail anyway, and copies from it fail in turn.
+        if (const HDC dc = canvas.dc()) {
+            const BITMAPINFO info = TopDown32BitInfo(width, height);
+            SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height,
+                              (*art)[IndexOf(sheet)].data(), &info, DIB_RGB_COLORS);
+        }
+        sheets[IndexOf(sheet)] = std::move(canvas);
     }
     return sheets;
 }
@@ -76,6 +125,32 @@ SheetSet MakeSheets(int scale) {
 void ReleaseSheets(SheetSet& sheets) {
     for (GlyphSheet sheet : kSheetOrder)
         sheets[IndexOf(sheet)].reset();
+}
+
+// A thread's canvases: index 0 the art itself, index f - 1 the art at
+// factor f (empty until a painter of this thread asks for that factor).
+// Deleting it releases them and the thread's hold on the art.
+struct ThreadSheets {
+    std::array<SheetSet, MaxGlyphScale> factors;
+    bool holding = false;  // counted among the holders of the shared art
+
+    ThreadSheets() = default;
+    ThreadSheets(const ThreadSheets&) = delete;
+    ThreadSheets& operator=(const ThreadSheets&) = delete;
+    ~ThreadSheets() { Release(); }
+    void Release() {
+        for (SheetSet& sheets : factors)
+            ReleaseSheets(sheets);
+        if (holding) {
+            holding = false;
+            LetGo();
+        }
+    }
+};
+// Released as the thread ends, should its windows never be given back.
+platform::PerThread<ThreadSheets>& ThreadSheetSets() {
+    static platform::PerThread<ThreadSheets> sheets;
+    return sheets;
 }
 
 }  // namespace
@@ -86,32 +161,51 @@ int GlyphScaleForDpi(int dpi) {
 }
 
 void BuildGlyphSheets() {
+    ThreadSheets* own = ThreadSheetSets().Get();
+    if (!own)
+        return;
+    if (!own->holding) {
+        Hold();
+        own->holding = true;
+    }
     SheetSet sheets = MakeSheets(1);
     // Replacing releases any previous set, one sheet after the other.
     for (GlyphSheet sheet : kSheetOrder)
-        g_glyph_sheets[0][IndexOf(sheet)] = std::move(sheets[IndexOf(sheet)]);
+        own->factors[0][IndexOf(sheet)] = std::move(sheets[IndexOf(sheet)]);
     for (std::size_t scale = 2; scale <= MaxGlyphScale; ++scale)
-        ReleaseSheets(g_glyph_sheets[scale - 1]);
+        ReleaseSheets(own->factors[scale - 1]);
 }
 
 void ReleaseGlyphSheets() {
-    for (SheetSet& sheets : g_glyph_sheets)
-        ReleaseSheets(sheets);
+    if (ThreadSheets* own = ThreadSheetSets().Find())
+        own->Release();
 }
 
 bool GlyphSheetsBuilt() {
-    for (const MemoryCanvas& sheet : g_glyph_sheets[0]) {
+    const ThreadSheets* own = ThreadSheetSets().Find();
+    if (!own)
+        return false;
+    for (const MemoryCanvas& sheet : own->factors[0]) {
         if (sheet)
             return true;
     }
     return false;
 }
 
+int GlyphArtHolders() {
+    SharedArt& shared = Shared();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    return shared.holders;
+}
+
 HDC GlyphSheetDc(GlyphSheet sheet, int scale) {
     if (IndexOf(sheet) >= GlyphSheetCount || scale < 1 || scale > MaxGlyphScale)
         return nullptr;
-    SheetSet& sheets = g_glyph_sheets[static_cast<std::size_t>(scale - 1)];
-    if (scale > 1 && !sheets[IndexOf(sheet)] && GlyphSheetsBuilt())
+    ThreadSheets* own = ThreadSheetSets().Find();
+    if (!own)
+        return nullptr;
+    SheetSet& sheets = own->factors[static_cast<std::size_t>(scale - 1)];
+    if (scale > 1 && !sheets[IndexOf(sheet)] && own->holding)
         sheets = MakeSheets(scale);
     return sheets[IndexOf(sheet)].dc();
 }

@@ -1,6 +1,7 @@
 #include "skin/draw/scratch_surfaces.h"
 
 #include "platform/gdi.h"
+#include "platform/per_thread.h"
 #include "skin/draw/direct_pixels.h"
 
 #include <array>
@@ -18,6 +19,7 @@ constexpr int kLargestKept = 2048;
 
 constexpr std::size_t kUseCount = static_cast<std::size_t>(ScratchUse::Count);
 
+// A thread's set; deleting it releases everything in it.
 struct HeldSet {
     bool held = false;
     platform::MemoryDc display;
@@ -26,7 +28,15 @@ struct HeldSet {
     std::array<ScratchBitmap, kUseCount> surfaces;
     std::array<bool, kUseCount> lent{};
 };
-HeldSet g_scratch;
+
+// Every thread that paints has a set of its own: a DC serves one thread at a
+// time (Wine fails a call on a DC that another thread is in the middle of
+// using) and a bitmap is selected into one DC at a time. A thread that ends
+// without giving its windows back has its set released as it ends.
+platform::PerThread<HeldSet>& ThreadSets() {
+    static platform::PerThread<HeldSet> sets;
+    return sets;
+}
 
 int SizeClass(int length) {
     return (length + kSizeStep - 1) / kSizeStep * kSizeStep;
@@ -106,36 +116,46 @@ bool ScratchBitmap::Fit(HDC reference, ScratchFormat format, int wanted_width, i
 }
 
 void HoldScratchSurfaces() {
-    if (g_scratch.held)
+    HeldSet* set = ThreadSets().Get();
+    if (!set || set->held)
         return;
-    g_scratch.display = platform::CreateDisplayDc();
-    g_scratch.halftone = platform::CreateHalftonePaletteFor(g_scratch.display.get());
-    g_scratch.screen_is_32_bit = g_scratch.display && Is32Bit(g_scratch.display.get());
-    g_scratch.held = true;
+    set->display = platform::CreateDisplayDc();
+    set->halftone = platform::CreateHalftonePaletteFor(set->display.get());
+    set->screen_is_32_bit = set->display && Is32Bit(set->display.get());
+    set->held = true;
 }
 
 void ReleaseScratchSurfaces() {
+    HeldSet* set = ThreadSets().Find();
+    if (!set)
+        return;
     for (std::size_t i = 0; i < kUseCount; ++i) {
-        if (!g_scratch.lent[i])
-            g_scratch.surfaces[i].Reset();
+        if (!set->lent[i])
+            set->surfaces[i].Reset();
     }
-    g_scratch.halftone.reset();
-    g_scratch.display.reset();
-    g_scratch.held = false;
+    set->halftone.reset();
+    set->display.reset();
+    set->held = false;
 }
 
 int HeldScratchObjectCount() {
-    int count = (g_scratch.display ? 1 : 0) + (g_scratch.halftone ? 1 : 0);
-    for (const ScratchBitmap& surface : g_scratch.surfaces)
+    const HeldSet* set = ThreadSets().Find();
+    if (!set)
+        return 0;
+    int count = (set->display ? 1 : 0) + (set->halftone ? 1 : 0);
+    for (const ScratchBitmap& surface : set->surfaces)
         count += surface.ObjectCount();
     return count;
 }
 
 HPALETTE HeldHalftonePalette() {
-    return g_scratch.halftone.get();
+    const HeldSet* set = ThreadSets().Find();
+    return set ? set->halftone.get() : nullptr;
 }
 
-ScratchScope::ScratchScope() : made_(!g_scratch.held) {
+ScratchScope::ScratchScope() {
+    const HeldSet* set = ThreadSets().Find();
+    made_ = !set || !set->held;
     if (made_)
         HoldScratchSurfaces();
 }
@@ -148,14 +168,16 @@ ScratchScope::~ScratchScope() {
 ScratchSurface::ScratchSurface(ScratchUse use, int width, int height) {
     if (width <= 0 || height <= 0)
         return;
+    HeldSet* set = ThreadSets().Find();
+    const bool held = set && set->held;
     const auto index = static_cast<std::size_t>(use);
     const bool keep = width <= kLargestKept && height <= kLargestKept;
-    if (g_scratch.held && keep && index < kUseCount && !g_scratch.lent[index]) {
-        const HDC display = g_scratch.display.get();
-        ScratchBitmap& surface = g_scratch.surfaces[index];
-        if (surface.Fit(display, FormatFor(use, g_scratch.screen_is_32_bit), width, height)) {
-            g_scratch.lent[index] = true;
-            borrowed_ = true;
+    if (held && keep && index < kUseCount && !set->lent[index]) {
+        ScratchBitmap& surface = set->surfaces[index];
+        if (surface.Fit(set->display.get(), FormatFor(use, set->screen_is_32_bit), width, height)) {
+            set->lent[index] = true;
+            lent_ = &set->lent[index];
+            held_ = &set->held;
             surface_ = &surface;
             dc_ = surface.dc.get();
             ResetAttributes(dc_);
@@ -165,14 +187,13 @@ ScratchSurface::ScratchSurface(ScratchUse use, int width, int height) {
     }
     // Made for this use alone: against the held display DC when there is one.
     platform::MemoryDc display;
-    HDC reference = g_scratch.display.get();
+    HDC reference = held ? set->display.get() : nullptr;
     if (!reference) {
         display = platform::CreateDisplayDc();
         reference = display.get();
     }
     if (reference &&
-        own_.Fit(reference,
-                 FormatFor(use, g_scratch.held ? g_scratch.screen_is_32_bit : Is32Bit(reference)),
+        own_.Fit(reference, FormatFor(use, held ? set->screen_is_32_bit : Is32Bit(reference)),
                  width, height)) {
         surface_ = &own_;
         dc_ = own_.dc.get();
@@ -180,12 +201,11 @@ ScratchSurface::ScratchSurface(ScratchUse use, int width, int height) {
 }
 
 ScratchSurface::~ScratchSurface() {
-    if (!borrowed_)
+    if (!lent_)
         return;
-    const auto index = static_cast<std::size_t>(surface_ - g_scratch.surfaces.data());
-    g_scratch.lent[index] = false;
+    *lent_ = false;
     // Given back after the set was released: it goes now.
-    if (!g_scratch.held)
+    if (!*held_)
         surface_->Reset();
 }
 

@@ -1,10 +1,11 @@
 // The off-screen surfaces the drawing operations compose on. Opening a
 // display DC and making a canvas cost hundreds of times a blit of a
-// button-sized box, so the engine holds them from its first attach to its
-// last detach, as it holds the glyph sheets: one display DC as the reference
-// for everything made compatible with the screen, a halftone palette for the
-// colour-keyed copies, and one surface per use, grown in whole size classes
-// and never shrunk.
+// button-sized box, so the engine holds them from a thread's first attach to
+// its last give-back, as it holds the glyph sheets: one display DC as the
+// reference for everything made compatible with the screen, a halftone
+// palette for the colour-keyed copies, and one surface per use, grown in
+// whole size classes and never shrunk. Each thread holds a set of its own,
+// and every function here works on the calling thread's set.
 #pragma once
 
 #include "platform/handles.h"
@@ -42,7 +43,7 @@ public:
     ScratchScope& operator=(const ScratchScope&) = delete;
 
 private:
-    bool made_;
+    bool made_ = false;
 };
 
 // The held halftone palette (nullptr when nothing is held).
@@ -96,7 +97,10 @@ public:
 
 private:
     ScratchBitmap* surface_ = nullptr;
-    bool borrowed_ = false;
+    // A held surface: the flags of the lending thread's set, cleared and
+    // read on return (without a second thread-local look-up).
+    bool* lent_ = nullptr;
+    const bool* held_ = nullptr;
     ScratchBitmap own_;  // only for a surface made for this one use
     HDC dc_ = nullptr;
 };
