@@ -9,7 +9,7 @@ packages=(
   wine64
   xvfb xauth x11-apps x11-utils imagemagick xdotool
   fonts-wqy-microhei fonts-wine
-  dosfstools ntfs-3g
+  dosfstools ntfs-3g exfatprogs
   clang clang-format python3
   pev  # the PE checks of ./test and ./release read the executables with it
   # The emulated machine the x86 build's tests run in (tools/x86vm).

@@ -53,8 +53,25 @@ constexpr std::uint32_t kNtfsSectorsPerCluster = 8;
 constexpr std::uint64_t kNtfsBackupBootSectors = 1;
 // NTFS cluster numbers of Windows' driver are 32 bits.
 constexpr std::uint64_t kNtfsLargestClusterCount = 0xFFFFFFFF;
-// mkntfs cannot fit the metadata of 4 KB clusters in 1 MB.
+// mkntfs cannot fit the metadata of 4 KB clusters in 1 MB, nor that of large
+// clusters in ten or so of them (Windows' own floor is not published).
 constexpr std::uint64_t kNtfsSmallestSectors = 2 * kMegabyteSectors;
+constexpr std::uint64_t kNtfsSmallestClusterCount = 16;
+
+// The cluster sizes Windows' format takes (format /A), in sectors: 512 bytes
+// up to 64 KB for FAT32, 2 MB for NTFS and 32 MB for exFAT.
+constexpr std::uint32_t kSmallestSectorsPerCluster = 1;
+std::uint32_t LargestSectorsPerCluster(FileSystem fs) {
+    switch (fs) {
+        case FileSystem::Fat32:
+            return 128;
+        case FileSystem::Ntfs:
+            return 4096;
+        case FileSystem::Exfat:
+            break;
+    }
+    return 65536;
+}
 
 std::uint32_t Fat32SectorsPerCluster(std::uint64_t total_sectors, Fat32Layout layout) {
     for (const ClusterStep& step : kFat32ClusterSteps) {
@@ -91,14 +108,17 @@ std::uint64_t SmallestFatSectors(std::uint64_t total, std::uint64_t reserved, st
 
 }  // namespace
 
-Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout) {
+Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout,
+                   std::uint32_t sectors_per_cluster) {
     Volume v;
     v.total_sectors = total_sectors;
     if (total_sectors > kFat32LargestTotalSectors) {
         v.fit = VolumeFit::TooLarge;
         return v;
     }
-    const std::uint64_t spc = Fat32SectorsPerCluster(total_sectors, layout);
+    const std::uint64_t spc = sectors_per_cluster != 0
+                                  ? sectors_per_cluster
+                                  : Fat32SectorsPerCluster(total_sectors, layout);
     v.sectors_per_cluster = static_cast<std::uint32_t>(spc);
     std::uint64_t reserved = kXpReservedSectors;
     std::uint64_t fat = SmallestFatSectors(total_sectors, reserved, spc);
@@ -127,26 +147,52 @@ Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout) {
     return v;
 }
 
-Volume NtfsVolume(std::uint64_t total_sectors) {
+Volume NtfsVolume(std::uint64_t total_sectors, std::uint32_t sectors_per_cluster) {
     Volume v;
     v.total_sectors = total_sectors;
-    v.sectors_per_cluster = kNtfsSectorsPerCluster;
+    const std::uint64_t spc =
+        sectors_per_cluster != 0 ? sectors_per_cluster : kNtfsSectorsPerCluster;
+    v.sectors_per_cluster = static_cast<std::uint32_t>(spc);
     if (total_sectors < kNtfsSmallestSectors) {
         v.fit = VolumeFit::TooSmall;
         return v;
     }
-    v.clusters = (total_sectors - kNtfsBackupBootSectors) / kNtfsSectorsPerCluster;
-    if (v.clusters > kNtfsLargestClusterCount) {
-        v.fit = VolumeFit::TooLarge;
+    v.clusters = (total_sectors - kNtfsBackupBootSectors) / spc;
+    if (v.clusters > kNtfsLargestClusterCount || v.clusters < kNtfsSmallestClusterCount) {
+        v.fit = v.clusters < kNtfsSmallestClusterCount ? VolumeFit::TooSmall : VolumeFit::TooLarge;
         v.clusters = 0;
         return v;
     }
-    v.capacity_bytes = v.clusters * kNtfsSectorsPerCluster * kSectorBytes;
+    v.capacity_bytes = v.clusters * spc * kSectorBytes;
     return v;
 }
 
-Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout) {
-    return fs == FileSystem::Ntfs ? NtfsVolume(total_sectors) : Fat32Volume(total_sectors, layout);
+Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout,
+                       std::uint32_t sectors_per_cluster) {
+    switch (fs) {
+        case FileSystem::Fat32:
+            break;
+        case FileSystem::Ntfs:
+            return NtfsVolume(total_sectors, sectors_per_cluster);
+        case FileSystem::Exfat:
+            return ExfatVolume(total_sectors, sectors_per_cluster);
+    }
+    return Fat32Volume(total_sectors, layout, sectors_per_cluster);
+}
+
+ClusterRange WindowsClusterRange(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout) {
+    // A larger cluster only ever means fewer clusters, so the sizes that fit
+    // are one run of the list.
+    ClusterRange range;
+    for (std::uint32_t spc = kSmallestSectorsPerCluster; spc <= LargestSectorsPerCluster(fs);
+         spc *= 2) {
+        if (FormattedVolume(total_sectors, fs, layout, spc).fit != VolumeFit::Fits)
+            continue;
+        if (range.smallest_bytes == 0)
+            range.smallest_bytes = spc * kSectorBytes;
+        range.largest_bytes = spc * kSectorBytes;
+    }
+    return range;
 }
 
 bool ShowsWholeGigabytes(const Volume& volume, std::uint64_t g) {
@@ -164,7 +210,8 @@ std::uint64_t SmallestUnitsShowing(std::uint64_t g, std::uint64_t unit_sectors, 
     // of partition. A cluster-size step or the 4 MB alignment can make a
     // larger partition hold a little less, so the search goes on past the
     // first size that holds too much, as far as the largest overhead (the
-    // FATs of 512-byte clusters, 1/32 of the size, and the alignment).
+    // FATs of 512-byte clusters, 1/32 of the size, and the alignment; exFAT
+    // spends far less on both).
     const std::uint64_t wanted_sectors = g * kGigabyteSectors;
     const std::uint64_t last_sectors =
         wanted_sectors + wanted_sectors / 32 + kWin7DataAlignmentSectors + 2 * unit_sectors;

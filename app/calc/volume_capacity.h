@@ -1,15 +1,17 @@
 // What a partition of a given size holds once Windows has formatted it: the
-// FAT32 layout of Windows 2000/XP and of Vista and later, and NTFS. The
-// capacity Explorer shows is clusters × cluster size. Portable; no window
-// code. Sizes are whole MB (2^20 bytes) of 512-byte sectors, as Disk
-// Management and diskpart make them, or whole 255 × 63 cylinders.
+// FAT32 layout of Windows 2000/XP and of Vista and later, NTFS and exFAT,
+// each with Windows' default cluster or one the user picks. The capacity
+// Explorer shows is clusters × cluster size. Portable; no window code. Sizes
+// are counts of 512-byte sectors: whole MB (2^20 bytes), as Disk Management
+// and diskpart make them, whole 255 × 63 cylinders, or any count (a
+// partition that ends where its disk ends).
 #pragma once
 
 #include <cstdint>
 
 namespace taverel::calc {
 
-enum class FileSystem { Fat32, Ntfs };
+enum class FileSystem { Fat32, Ntfs, Exfat };
 
 enum class Fat32Layout {
     Xp,    // Windows 2000/XP: 32 reserved sectors, the data region wherever it falls
@@ -18,7 +20,8 @@ enum class Fat32Layout {
 
 enum class VolumeFit {
     Fits,
-    TooSmall,  // FAT32 needs 65525 clusters (about 33 MB), NTFS its metadata (2 MB)
+    TooSmall,  // FAT32 needs 65525 clusters (about 33 MB), NTFS its metadata (2 MB),
+               // exFAT 7 MB; a picked cluster may leave too few clusters
     TooLarge,  // beyond the file system's sector or cluster numbers
 };
 
@@ -34,7 +37,9 @@ struct Volume {
     std::uint64_t total_sectors = 0;
     std::uint32_t sectors_per_cluster = 0;
     std::uint32_t reserved_sectors = 0;  // FAT32 only
-    std::uint32_t fat_sectors = 0;       // FAT32 only: one of its two FATs
+    std::uint32_t fat_sectors = 0;       // FAT32: one of its two FATs; exFAT: its one FAT
+    std::uint64_t fat_offset = 0;        // exFAT only: the sector its FAT starts at
+    std::uint64_t heap_offset = 0;       // exFAT only: the sector its first cluster starts at
     std::uint64_t clusters = 0;
     std::uint64_t capacity_bytes = 0;  // clusters × cluster size
     // FAT32 only: false when Windows' own format refuses this size (above
@@ -42,18 +47,34 @@ struct Volume {
     bool windows_formats = true;
 };
 
-// The volume Windows' format makes on a partition of `total_sectors`.
-Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout);
-Volume NtfsVolume(std::uint64_t total_sectors);
-Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout);
+// The volume Windows' format makes on a partition of `total_sectors`, with
+// clusters of `sectors_per_cluster` (a power of two), or of Windows' default
+// for the size when it is 0.
+Volume Fat32Volume(std::uint64_t total_sectors, Fat32Layout layout,
+                   std::uint32_t sectors_per_cluster = 0);
+Volume NtfsVolume(std::uint64_t total_sectors, std::uint32_t sectors_per_cluster = 0);
+Volume ExfatVolume(std::uint64_t total_sectors, std::uint32_t sectors_per_cluster = 0);
+Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout,
+                       std::uint32_t sectors_per_cluster = 0);
+
+// The cluster sizes (bytes, powers of two) Windows' format offers for the
+// file system on a partition of `total_sectors`: those of its list (FAT32
+// 512 bytes to 64 KB, NTFS to 2 MB, exFAT to 32 MB) that make a volume that
+// fits. Both 0 when none does.
+struct ClusterRange {
+    std::uint64_t smallest_bytes = 0;
+    std::uint64_t largest_bytes = 0;
+};
+ClusterRange WindowsClusterRange(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout);
 
 // True when Explorer shows the volume as exactly "G GB" (whole G): its
 // capacity is at least G GB and below the next step Explorer can show.
 bool ShowsWholeGigabytes(const Volume& volume, std::uint64_t g);
 
 // The smallest partition, counted in `unit_sectors` (kMegabyteSectors or
-// kCylinderSectors), whose volume Explorer shows as exactly "G GB"; 0 when
-// there is none (G of 0 or above 999, or beyond what the file system holds).
+// kCylinderSectors), whose volume (default cluster) Explorer shows as exactly
+// "G GB"; 0 when there is none (G of 0 or above 999, or beyond what the file
+// system holds).
 std::uint64_t SmallestUnitsShowing(std::uint64_t g, std::uint64_t unit_sectors, FileSystem fs,
                                    Fat32Layout layout);
 
