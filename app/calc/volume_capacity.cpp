@@ -58,21 +58,6 @@ constexpr std::uint64_t kNtfsLargestClusterCount = 0xFFFFFFFF;
 constexpr std::uint64_t kNtfsSmallestSectors = 2 * kMegabyteSectors;
 constexpr std::uint64_t kNtfsSmallestClusterCount = 16;
 
-// The cluster sizes Windows' format takes (format /A), in sectors: 512 bytes
-// up to 64 KB for FAT32, 2 MB for NTFS and 32 MB for exFAT.
-constexpr std::uint32_t kSmallestSectorsPerCluster = 1;
-std::uint32_t LargestSectorsPerCluster(FileSystem fs) {
-    switch (fs) {
-        case FileSystem::Fat32:
-            return 128;
-        case FileSystem::Ntfs:
-            return 4096;
-        case FileSystem::Exfat:
-            break;
-    }
-    return 65536;
-}
-
 std::uint32_t Fat32SectorsPerCluster(std::uint64_t total_sectors, Fat32Layout layout) {
     for (const ClusterStep& step : kFat32ClusterSteps) {
         std::uint64_t limit = step.up_to_sectors;
@@ -180,17 +165,30 @@ Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout l
     return Fat32Volume(total_sectors, layout, sectors_per_cluster);
 }
 
+std::uint64_t LargestClusterBytes(FileSystem fs) {
+    switch (fs) {
+        case FileSystem::Fat32:
+            return 64 * 1024;
+        case FileSystem::Ntfs:
+            return 2 * 1024 * 1024;
+        case FileSystem::Exfat:
+            break;
+    }
+    return 32 * 1024 * 1024;
+}
+
 ClusterRange WindowsClusterRange(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout) {
     // A larger cluster only ever means fewer clusters, so the sizes that fit
     // are one run of the list.
     ClusterRange range;
-    for (std::uint32_t spc = kSmallestSectorsPerCluster; spc <= LargestSectorsPerCluster(fs);
-         spc *= 2) {
+    for (std::uint64_t bytes = kSmallestClusterBytes; bytes <= LargestClusterBytes(fs);
+         bytes *= 2) {
+        const auto spc = static_cast<std::uint32_t>(bytes / kSectorBytes);
         if (FormattedVolume(total_sectors, fs, layout, spc).fit != VolumeFit::Fits)
             continue;
         if (range.smallest_bytes == 0)
-            range.smallest_bytes = spc * kSectorBytes;
-        range.largest_bytes = spc * kSectorBytes;
+            range.smallest_bytes = bytes;
+        range.largest_bytes = bytes;
     }
     return range;
 }

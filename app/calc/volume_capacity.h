@@ -57,10 +57,13 @@ Volume ExfatVolume(std::uint64_t total_sectors, std::uint32_t sectors_per_cluste
 Volume FormattedVolume(std::uint64_t total_sectors, FileSystem fs, Fat32Layout layout,
                        std::uint32_t sectors_per_cluster = 0);
 
-// The cluster sizes (bytes, powers of two) Windows' format offers for the
-// file system on a partition of `total_sectors`: those of its list (FAT32
-// 512 bytes to 64 KB, NTFS to 2 MB, exFAT to 32 MB) that make a volume that
-// fits. Both 0 when none does.
+// The cluster sizes Windows' format takes (format /A): powers of two from
+// 512 bytes up to 64 KB for FAT32, 2 MB for NTFS and 32 MB for exFAT.
+inline constexpr std::uint64_t kSmallestClusterBytes = 512;
+std::uint64_t LargestClusterBytes(FileSystem fs);
+
+// Those of them that make a volume that fits on a partition of
+// `total_sectors`: what Windows' format offers there. Both 0 when none does.
 struct ClusterRange {
     std::uint64_t smallest_bytes = 0;
     std::uint64_t largest_bytes = 0;

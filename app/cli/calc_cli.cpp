@@ -125,7 +125,10 @@ int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& 
     bool want_new = false;
     bool options_ended = false;
     bool fs_given = false;
+    std::wstring fs_value;
     bool format_given = false;
+    bool cluster_given = false;
+    std::wstring cluster_value;
     Mode mode = Mode::Sizes;
     const wchar_t* mode_name = nullptr;
     CapacityOptions options;
@@ -167,14 +170,22 @@ int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& 
             mode_name = picked->name;
             if (has_value)
                 operands.push_back(value);
-        } else if (name == L"--fs" || name == L"--format") {
+        } else if (name == L"--fs" || name == L"--format" || name == L"--cluster") {
             if (!TakeValue(args, i, has_value, value))
                 return UsageError(name + L" needs a value", err);
-            if (name == L"--fs") {
-                if (value != L"fat32" && value != L"ntfs")
-                    return UsageError(L"'" + value + L"' is not a file system: fat32 or ntfs", err);
-                options.fs = value == L"ntfs" ? calc::FileSystem::Ntfs : calc::FileSystem::Fat32;
+            if (name == L"--cluster") {
+                // Checked once the file system is known: --fs may follow.
+                cluster_given = true;
+                cluster_value = value;
+            } else if (name == L"--fs") {
+                if (value != L"fat32" && value != L"ntfs" && value != L"exfat")
+                    return UsageError(
+                        L"'" + value + L"' is not a file system: fat32, ntfs or exfat", err);
+                options.fs = value == L"ntfs"    ? calc::FileSystem::Ntfs
+                             : value == L"exfat" ? calc::FileSystem::Exfat
+                                                 : calc::FileSystem::Fat32;
                 fs_given = true;
+                fs_value = value;
             } else {
                 if (value != L"xp" && value != L"win7")
                     return UsageError(L"'" + value + L"' is not a FAT32 layout: xp or win7", err);
@@ -193,8 +204,13 @@ int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& 
         return UsageError(L"--fs goes with --check only", err);
     if (format_given && (mode == Mode::Sizes || mode == Mode::SizeText))
         return UsageError(L"--format goes with --check, --exact and --table only", err);
-    if (format_given && options.fs == calc::FileSystem::Ntfs)
-        return UsageError(L"--format is a FAT32 layout; it does not go with --fs ntfs", err);
+    if (format_given && options.fs != calc::FileSystem::Fat32)
+        return UsageError(L"--format is a FAT32 layout; it does not go with --fs " + fs_value, err);
+    if (cluster_given && mode != Mode::Check)
+        return UsageError(L"--cluster goes with --check only", err);
+    std::wstring problem;
+    if (cluster_given && !TakeClusterSize(cluster_value, options, problem))
+        return UsageError(problem, err);
     if (operands.empty() && read_input)
         AppendLines(read_input(), operands);
     if (operands.empty())

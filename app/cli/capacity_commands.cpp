@@ -45,18 +45,29 @@ std::optional<std::uint64_t> WholeOperand(const std::wstring& text) {
     return value;
 }
 
-std::optional<std::uint64_t> ReadWhole(const std::wstring& text, std::wstring& err, int& status) {
-    const std::optional<std::uint64_t> value = WholeOperand(text);
+// The whole number `digits` names; else an error naming `shown` (the operand
+// as given, its unit included).
+std::optional<std::uint64_t> ReadWhole(const std::wstring& digits, const std::wstring& shown,
+                                       std::wstring& err, int& status) {
+    const std::optional<std::uint64_t> value = WholeOperand(digits);
     if (!value)
-        status = Fail(kExitNotNumeric, text,
-                      calc::IsNumericText(text, calc::NumberLocale{}) ? L"is not a whole number"
-                                                                      : L"is not a number",
+        status = Fail(kExitNotNumeric, shown,
+                      calc::IsNumericText(digits, calc::NumberLocale{}) ? L"is not a whole number"
+                                                                        : L"is not a number",
                       err);
     return value;
 }
 
-const wchar_t* FsName(FileSystem fs) {
-    return fs == FileSystem::Ntfs ? L"NTFS" : L"FAT32";
+std::wstring FsName(FileSystem fs) {
+    switch (fs) {
+        case FileSystem::Fat32:
+            break;
+        case FileSystem::Ntfs:
+            return L"NTFS";
+        case FileSystem::Exfat:
+            return L"exFAT";
+    }
+    return L"FAT32";
 }
 
 const wchar_t* LayoutName(calc::Fat32Layout layout) {
@@ -82,34 +93,76 @@ std::wstring Figure(std::uint64_t units) {
 
 }  // namespace
 
+bool TakeClusterSize(const std::wstring& text, CapacityOptions& options, std::wstring& problem) {
+    const std::optional<std::uint64_t> bytes = WholeOperand(text);
+    const std::uint64_t largest = calc::LargestClusterBytes(options.fs);
+    if (!bytes || *bytes < calc::kSmallestClusterBytes || *bytes > largest ||
+        (*bytes & (*bytes - 1)) != 0) {
+        problem = L"'" + text + L"' is no cluster size for " + FsName(options.fs) +
+                  L": a power of two from " + N(calc::kSmallestClusterBytes) + L" to " +
+                  N(largest) + L" bytes";
+        return false;
+    }
+    options.cluster_bytes = *bytes;
+    return true;
+}
+
 int CheckPartition(const std::wstring& text, const CapacityOptions& options, std::wstring& out,
                    std::wstring& err) {
     int status = kExitOk;
-    const std::optional<std::uint64_t> mb = ReadWhole(text, err, status);
-    if (!mb)
+    const bool in_sectors = text.size() > 1 && text.back() == L's';
+    const std::optional<std::uint64_t> count =
+        ReadWhole(in_sectors ? text.substr(0, text.size() - 1) : text, text, err, status);
+    if (!count)
         return status;
-    // Beyond this no sector count fits in 64 bits; both file systems end long before.
+    // Beyond these no byte count fits in 64 bits; every file system ends long before.
     constexpr std::uint64_t kLargestMegabytes = std::uint64_t{1} << 40;
-    const std::uint64_t sectors = *mb <= kLargestMegabytes ? *mb * calc::kMegabyteSectors : 0;
-    const calc::Volume v = calc::FormattedVolume(sectors, options.fs, options.layout);
-    if (*mb > kLargestMegabytes || v.fit == VolumeFit::TooLarge)
+    constexpr std::uint64_t kLargestSectors = std::uint64_t{1} << 55;
+    if (in_sectors && *count >= kLargestSectors)
+        return Fail(kExitOutOfRange, text, L"is 2^64 bytes or more, beyond every file system", err);
+    const std::wstring unit = in_sectors ? L"" : L"MB ";
+    const std::wstring fs = FsName(options.fs);
+    std::uint64_t sectors = *count;
+    if (!in_sectors)
+        sectors = *count <= kLargestMegabytes ? *count * calc::kMegabyteSectors : 0;
+    if (options.cluster_bytes != 0) {
+        const calc::ClusterRange offered =
+            calc::WindowsClusterRange(sectors, options.fs, options.layout);
+        if (offered.smallest_bytes != 0 && (options.cluster_bytes < offered.smallest_bytes ||
+                                            options.cluster_bytes > offered.largest_bytes))
+            return Fail(kExitUsage, L"--cluster " + N(options.cluster_bytes),
+                        L"is not offered for " + fs + L" on " + text + (in_sectors ? L"" : L" MB") +
+                            L": Windows' format offers " + N(offered.smallest_bytes) + L" to " +
+                            N(offered.largest_bytes) + L" bytes there",
+                        err);
+    }
+    const auto spc = static_cast<std::uint32_t>(options.cluster_bytes / calc::kSectorBytes);
+    const calc::Volume v = calc::FormattedVolume(sectors, options.fs, options.layout, spc);
+    if ((!in_sectors && *count > kLargestMegabytes) || v.fit == VolumeFit::TooLarge)
+        return Fail(kExitOutOfRange, text, unit + L"is more than " + fs + L" can hold", err);
+    if (*count == 0 || v.fit == VolumeFit::TooSmall)
         return Fail(kExitOutOfRange, text,
-                    L"MB is more than " + std::wstring(FsName(options.fs)) + L" can hold", err);
-    if (*mb == 0 || v.fit == VolumeFit::TooSmall)
-        return Fail(kExitOutOfRange, text,
-                    L"MB is too small for " + std::wstring(FsName(options.fs)) +
+                    unit + L"is too small for " + fs +
                         (options.fs == FileSystem::Fat32 ? L" (fewer than 65525 clusters)" : L""),
                     err);
     const std::uint64_t cluster = std::uint64_t{v.sectors_per_cluster} * calc::kSectorBytes;
-    out += L"partition: " + N(*mb) + L" MB (" + N(v.total_sectors) + L" sectors)\n";
-    if (options.fs == FileSystem::Fat32) {
+    if (in_sectors)
+        out += L"partition: " + N(sectors) + L" sectors (" + N(sectors * calc::kSectorBytes) +
+               L" bytes)\n";
+    else
+        out += L"partition: " + N(*count) + L" MB (" + N(sectors) + L" sectors)\n";
+    if (options.fs == FileSystem::Fat32)
         out += L"file system: FAT32, " + std::wstring(LayoutName(options.layout)) + L" layout\n";
-        out += L"cluster: " + N(cluster) + L" bytes\n";
+    else
+        out += L"file system: " + fs + L"\n";
+    out += L"cluster: " + N(cluster) + L" bytes\n";
+    if (options.fs == FileSystem::Fat32) {
         out += L"reserved sectors: " + N(v.reserved_sectors) + L"\n";
         out += L"FAT sectors: 2 x " + N(v.fat_sectors) + L"\n";
-    } else {
-        out += L"file system: NTFS\n";
-        out += L"cluster: " + N(cluster) + L" bytes\n";
+    } else if (options.fs == FileSystem::Exfat) {
+        out += L"FAT offset: " + N(v.fat_offset) + L" sectors\n";
+        out += L"FAT sectors: 1 x " + N(v.fat_sectors) + L"\n";
+        out += L"cluster heap offset: " + N(v.heap_offset) + L" sectors\n";
     }
     out += L"clusters: " + N(v.clusters) + L"\n";
     out += L"capacity: " + N(v.capacity_bytes) + L"\n";
@@ -121,7 +174,7 @@ int CheckPartition(const std::wstring& text, const CapacityOptions& options, std
 
 int PrintSizeText(const std::wstring& text, std::wstring& out, std::wstring& err) {
     int status = kExitOk;
-    const std::optional<std::uint64_t> bytes = ReadWhole(text, err, status);
+    const std::optional<std::uint64_t> bytes = ReadWhole(text, text, err, status);
     if (!bytes)
         return status;
     if (*bytes > calc::kLargestSizeTextBytes)
@@ -135,7 +188,7 @@ int PrintSizeText(const std::wstring& text, std::wstring& out, std::wstring& err
 int PrintExactFigures(const std::wstring& text, const CapacityOptions& options, std::wstring& out,
                       std::wstring& err) {
     int status = kExitOk;
-    const std::optional<std::uint64_t> g = ReadWhole(text, err, status);
+    const std::optional<std::uint64_t> g = ReadWhole(text, text, err, status);
     if (!g)
         return status;
     if (*g == 0 || *g > calc::kLargestShownGigabytes)
@@ -148,6 +201,7 @@ int PrintExactFigures(const std::wstring& text, const CapacityOptions& options, 
     };
     const Line lines[] = {{L"fat32", calc::kMegabyteSectors, FileSystem::Fat32},
                           {L"ntfs", calc::kMegabyteSectors, FileSystem::Ntfs},
+                          {L"exfat", calc::kMegabyteSectors, FileSystem::Exfat},
                           {L"fat32 cylinders", calc::kCylinderSectors, FileSystem::Fat32},
                           {L"ntfs cylinders", calc::kCylinderSectors, FileSystem::Ntfs}};
     bool windows_formats = true;
@@ -169,7 +223,8 @@ int PrintExactFigures(const std::wstring& text, const CapacityOptions& options, 
 }
 
 std::wstring TableHeader() {
-    return L"G\told\told FAT32\tnew\tnew FAT32\tnew NTFS\tsmallest FAT32\tsmallest NTFS\n";
+    return L"G\told\told FAT32\tnew\tnew FAT32\tnew NTFS\tsmallest FAT32\tsmallest NTFS\t"
+           L"smallest exFAT\n";
 }
 
 int PrintTableRows(const std::wstring& range, const CapacityOptions& options, std::wstring& out,
@@ -193,6 +248,9 @@ int PrintTableRows(const std::wstring& range, const CapacityOptions& options, st
                                                  options.layout)) +
                L"\t" +
                Figure(calc::SmallestUnitsShowing(g, calc::kMegabyteSectors, FileSystem::Ntfs,
+                                                 options.layout)) +
+               L"\t" +
+               Figure(calc::SmallestUnitsShowing(g, calc::kMegabyteSectors, FileSystem::Exfat,
                                                  options.layout)) +
                L"\n";
     }

@@ -6,6 +6,7 @@
 
 #include "app/calc/volume_capacity.h"
 
+#include <cstdint>
 #include <string>
 
 namespace taverel::cli {
@@ -13,9 +14,18 @@ namespace taverel::cli {
 struct CapacityOptions {
     calc::FileSystem fs = calc::FileSystem::Fat32;
     calc::Fat32Layout layout = calc::Fat32Layout::Win7;
+    std::uint64_t cluster_bytes = 0;  // 0: Windows' default for the size
 };
 
-int CheckPartition(const std::wstring& megabytes, const CapacityOptions& options, std::wstring& out,
+// The value of --cluster: a power of two among the sizes Windows' format
+// takes for `options.fs`, stored in `options`; false, with the problem for
+// a usage error, otherwise.
+bool TakeClusterSize(const std::wstring& text, CapacityOptions& options, std::wstring& problem);
+
+// A length is whole MB ("4103") or, with the suffix "s", 512-byte sectors
+// ("30848990s"). A cluster Windows would not offer for the length is a
+// usage error naming the sizes it offers there.
+int CheckPartition(const std::wstring& length, const CapacityOptions& options, std::wstring& out,
                    std::wstring& err);
 int PrintSizeText(const std::wstring& bytes, std::wstring& out, std::wstring& err);
 int PrintExactFigures(const std::wstring& gigabytes, const CapacityOptions& options,

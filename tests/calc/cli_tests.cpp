@@ -164,19 +164,34 @@ TEST(CalcCli, WhatWindowsShows) {
         {{L"--size-text", L"1023", L"1024", L"4289724416", L"1073741824000"},
          L"1023 bytes\n1.00 KB\n3.99 GB\n0.97 TB\n"},
         {{L"--exact", L"4", L"40"},
-         L"fat32: 4108\nntfs: 4097\nfat32 cylinders: 524 (4310046720 bytes)\n"
+         L"fat32: 4108\nntfs: 4097\nexfat: 4098\nfat32 cylinders: 524 (4310046720 bytes)\n"
          L"ntfs cylinders: 523 (4301821440 bytes)\n\n"
-         L"fat32: 40972\nntfs: 40961\nfat32 cylinders: 5224 (42968862720 bytes)\n"
+         L"fat32: 40972\nntfs: 40961\nexfat: 40963\nfat32 cylinders: 5224 (42968862720 bytes)\n"
          L"ntfs cylinders: 5222 (42952412160 bytes)\n"
          L"note: Windows' own format makes no FAT32 above 32 GB; other formatters do\n"},
         {{L"--exact", L"8", L"--format", L"xp"},
-         L"fat32: 8201\nntfs: 8193\nfat32 cylinders: 1046 (8603642880 bytes)\n"
+         L"fat32: 8201\nntfs: 8193\nexfat: 8195\nfat32 cylinders: 1046 (8603642880 bytes)\n"
          L"ntfs cylinders: 1045 (8595417600 bytes)\n"},
         {{L"--table", L"3..4", L"60"},
-         L"G\told\told FAT32\tnew\tnew FAT32\tnew NTFS\tsmallest FAT32\tsmallest NTFS\n"
-         L"3\t3076\t2.99 GB\t3075\t2.99 GB\t3.00 GB\t3080\t3073\n"
-         L"4\t4102\t3.99 GB\t4103\t3.99 GB\t4.00 GB\t4108\t4097\n"
-         L"60\t61558\t60.0 GB\t61444\t59.9 GB\t60.0 GB\t61456\t61441\n"},
+         L"G\told\told FAT32\tnew\tnew FAT32\tnew NTFS\tsmallest FAT32\tsmallest NTFS\t"
+         L"smallest exFAT\n"
+         L"3\t3076\t2.99 GB\t3075\t2.99 GB\t3.00 GB\t3080\t3073\t3074\n"
+         L"4\t4102\t3.99 GB\t4103\t3.99 GB\t4.00 GB\t4108\t4097\t4098\n"
+         L"60\t61558\t60.0 GB\t61444\t59.9 GB\t60.0 GB\t61456\t61441\t61443\n"},
+        // exFAT as mkfs.exfat makes it; a partition that fills its disk, in
+        // sectors, with 4 MB clusters: the FAT and the heap on 4 MB.
+        {{L"--check", L"64000", L"--fs=exfat"},
+         L"partition: 64000 MB (131072000 sectors)\nfile system: exFAT\ncluster: 131072 bytes\n"
+         L"FAT offset: 2048 sectors\nFAT sectors: 1 x 4000\ncluster heap offset: 6144 sectors\n"
+         L"clusters: 511976\ncapacity: 67105718272\nshows: 62.4 GB\n"},
+        {{L"--check", L"30848990s", L"--fs", L"exfat", L"--cluster", L"4194304"},
+         L"partition: 30848990 sectors (15794682880 bytes)\nfile system: exFAT\n"
+         L"cluster: 4194304 bytes\nFAT offset: 8192 sectors\nFAT sectors: 1 x 30\n"
+         L"cluster heap offset: 16384 sectors\nclusters: 3763\ncapacity: 15783165952\n"
+         L"shows: 14.6 GB\n"},
+        {{L"--cluster=65536", L"--check", L"4103", L"--fs", L"ntfs"},
+         L"partition: 4103 MB (8402944 sectors)\nfile system: NTFS\ncluster: 65536 bytes\n"
+         L"clusters: 65647\ncapacity: 4302241792\nshows: 4.00 GB\n"},
     };
     for (const auto& c : cases) {
         const CliRun r = Cli(c.args);
@@ -223,6 +238,15 @@ TEST(CalcCli, BadInputIsOneLineNamingTheProgramAndTheValue) {
         {{L"--check", L"4", L"--format"}, 64, L"--format needs a value"},
         {{L"--check", L"--table", L"4"}, 64, L"--check and --table"},
         {{L"--old", L"--check", L"4"}, 64, L"--old and --new"},
+        {{L"--check", L"4103", L"--cluster", L"3000"}, 64, L"a power of two from 512 to 65536"},
+        {{L"--check", L"4103", L"--fs=exfat", L"--cluster=64M"}, 64, L"512 to 33554432 bytes"},
+        {{L"--check", L"4103", L"--fs=ntfs", L"--cluster=4194304"}, 64, L"512 to 2097152 bytes"},
+        {{L"--check", L"100", L"--cluster", L"65536"}, 64, L"offers 512 to 1024 bytes there"},
+        {{L"--exact", L"4", L"--cluster", L"4096"}, 64, L"--cluster goes with --check only"},
+        {{L"--check", L"0s", L"--fs", L"exfat"}, 4, L"'0s' is too small for exFAT"},
+        {{L"--check", L"5", L"--fs", L"exfat"}, 4, L"'5' MB is too small for exFAT"},
+        {{L"--check", L"36028797018963968s"}, 4, L"2^64 bytes or more"},
+        {{L"--check", L"4.5s"}, 2, L"'4.5s' is not a whole number"},
     };
     for (const auto& c : cases) {
         const std::string args = c.args.empty() ? "" : Utf8(c.args[0]);
