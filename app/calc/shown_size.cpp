@@ -39,6 +39,27 @@ std::wstring WhatItShows(const wchar_t* fs, const Volume& volume, const ShownSiz
     return line + (short_of_g ? L"，填的数太小。" : L"，填的数太大。");
 }
 
+// "格式化为 NTFS 则显示为 4.00 GB。" where it shows G (or G is past whole
+// GB), else what it shows and whether the figure is short of G or past it;
+// nothing where the file system cannot hold the figure.
+std::wstring OtherFileSystemShows(const std::wstring& fs, const Volume& volume, bool shows_g,
+                                  const ShownSize& shown) {
+    if (volume.fit != VolumeFit::Fits)
+        return {};
+    if (shown.beyond_whole_gigabytes || shows_g)
+        return L"\n格式化为 " + fs + L" 则显示为 " + ExplorerSizeText(volume.capacity_bytes) +
+               L"。";
+    return L"\n" + WhatItShows(fs.c_str(), volume, shown);
+}
+
+// "填 4097 MB，NTFS 才显示为 4 GB。" where the figure misses G.
+std::wstring SmallestFigure(const wchar_t* fs, bool shows_g, std::uint64_t smallest,
+                            const ShownSize& shown) {
+    if (shown.beyond_whole_gigabytes || shows_g || smallest == 0)
+        return {};
+    return L"\n填 " + Mb(smallest) + L"，" + fs + L" 才显示为 " + Gb(shown.gigabytes) + L"。";
+}
+
 }  // namespace
 
 std::optional<std::uint64_t> WholeNumberText(const std::wstring& text) {
@@ -66,21 +87,29 @@ std::optional<ShownSize> CheckShownSize(double gigabytes, const std::wstring& re
     s.megabytes = *megabytes;
     s.fat32 = Fat32Volume(Sectors(s.megabytes), layout);
     s.ntfs = NtfsVolume(Sectors(s.megabytes));
-    if (s.beyond_whole_gigabytes)
+    s.exfat = ExfatVolume(Sectors(s.megabytes));
+    if (s.beyond_whole_gigabytes) {
+        s.exfat_instead = true;
         return s;
+    }
     s.fat32_shows_g = ShowsWholeGigabytes(s.fat32, s.gigabytes);
     s.ntfs_shows_g = ShowsWholeGigabytes(s.ntfs, s.gigabytes);
+    s.exfat_shows_g = ShowsWholeGigabytes(s.exfat, s.gigabytes);
     s.smallest_fat32_megabytes =
         SmallestUnitsShowing(s.gigabytes, kMegabyteSectors, FileSystem::Fat32, layout);
     s.smallest_ntfs_megabytes =
         SmallestUnitsShowing(s.gigabytes, kMegabyteSectors, FileSystem::Ntfs, layout);
+    s.smallest_exfat_megabytes =
+        SmallestUnitsShowing(s.gigabytes, kMegabyteSectors, FileSystem::Exfat, layout);
     s.windows_formats_smallest =
         Fat32Volume(s.smallest_fat32_megabytes * kMegabyteSectors, layout).windows_formats;
+    s.exfat_instead = !s.windows_formats_smallest;
     return s;
 }
 
 bool ShownSizeSurprises(const ShownSize& shown) {
-    return shown.beyond_whole_gigabytes || !shown.fat32_shows_g;
+    return shown.beyond_whole_gigabytes || !shown.fat32_shows_g ||
+           (shown.exfat_instead && !(shown.exfat_shows_g && shown.ntfs_shows_g));
 }
 
 std::wstring ShownSizeTitle(const ShownSize& shown) {
@@ -108,17 +137,25 @@ std::wstring ShownSizeNote(const ShownSize& shown) {
     }
     if (beyond_windows_format)
         note += L"\nWindows 自带的格式化做不了 32 GB 以上的 FAT32。";
-    if (shown.ntfs.fit == VolumeFit::Fits) {
-        if (shown.beyond_whole_gigabytes || shown.ntfs_shows_g)
-            note +=
-                L"\n格式化为 NTFS 则显示为 " + ExplorerSizeText(shown.ntfs.capacity_bytes) + L"。";
-        else
-            note += L"\n" + WhatItShows(L"NTFS", shown.ntfs, shown);
-    }
-    if (!shown.beyond_whole_gigabytes && !shown.ntfs_shows_g && shown.smallest_ntfs_megabytes != 0)
-        note += L"\n填 " + Mb(shown.smallest_ntfs_megabytes) + L"，NTFS 才显示为 " +
-                Gb(shown.gigabytes) + L"。";
-    return note;
+    // Where Windows formats exFAT instead, exFAT beside NTFS, in one line
+    // when Explorer shows both alike.
+    const bool alike =
+        shown.exfat_instead && shown.exfat.fit == VolumeFit::Fits &&
+        shown.ntfs.fit == VolumeFit::Fits &&
+        ExplorerSizeText(shown.exfat.capacity_bytes) == ExplorerSizeText(shown.ntfs.capacity_bytes);
+    const std::wstring exfat_figure =
+        SmallestFigure(L"exFAT", shown.exfat_shows_g, shown.smallest_exfat_megabytes, shown);
+    const std::wstring ntfs_figure =
+        SmallestFigure(L"NTFS", shown.ntfs_shows_g, shown.smallest_ntfs_megabytes, shown);
+    if (alike)
+        return note +
+               OtherFileSystemShows(L"exFAT 或 NTFS", shown.ntfs, shown.ntfs_shows_g, shown) +
+               exfat_figure + ntfs_figure;
+    if (shown.exfat_instead)
+        note +=
+            OtherFileSystemShows(L"exFAT", shown.exfat, shown.exfat_shows_g, shown) + exfat_figure;
+    return note + OtherFileSystemShows(L"NTFS", shown.ntfs, shown.ntfs_shows_g, shown) +
+           ntfs_figure;
 }
 
 }  // namespace taverel::calc

@@ -23,11 +23,17 @@ struct ShownSize {
     std::uint64_t megabytes = 0;  // the figure written for it
     Volume fat32;                 // a partition of exactly that many MB, formatted
     Volume ntfs;
+    Volume exfat;
     bool fat32_shows_g = false;
     bool ntfs_shows_g = false;
+    bool exfat_shows_g = false;
     std::uint64_t smallest_fat32_megabytes = 0;  // the smallest that shows G; 0: none
     std::uint64_t smallest_ntfs_megabytes = 0;
+    std::uint64_t smallest_exfat_megabytes = 0;
     bool windows_formats_smallest = false;  // Windows' own format makes that FAT32
+    // Windows' own format makes no FAT32 for this G (above 32 GB): there it
+    // formats exFAT or NTFS, so the note is about those as well.
+    bool exfat_instead = false;
 };
 
 // The check for a whole G of 1..999, or any G from 1000 on, and a whole-MB
@@ -36,15 +42,17 @@ struct ShownSize {
 std::optional<ShownSize> CheckShownSize(double gigabytes, const std::wstring& result_text,
                                         Fat32Layout layout);
 
-// True when the user should be told: FAT32 will not show G, or G is beyond
-// what Explorer writes in GB.
+// True when the user should be told: FAT32 will not show G, G is beyond
+// what Explorer writes in GB, or, above 32 GB, exFAT or NTFS will not show G.
 bool ShownSizeSurprises(const ShownSize& shown);
 
 // The user's note, in Chinese, one short line per fact: what FAT32 shows and
 // whether the figure is too small or too large for G, the figure that shows
 // G on FAT32, what NTFS shows (with its own figure when NTFS misses G too),
-// and, once, that Windows' own format makes no FAT32 above 32 GB. From
-// 1000 GB on: that Explorer shows TB there, and what it shows.
+// and, once, that Windows' own format makes no FAT32 above 32 GB; there,
+// what exFAT shows as well (one line for both when they show the same) with
+// its own figure. From 1000 GB on: that Explorer shows TB there, and what
+// it shows.
 std::wstring ShownSizeTitle(const ShownSize& shown);
 std::wstring ShownSizeNote(const ShownSize& shown);
 

@@ -64,4 +64,31 @@ TEST(ShownSize, TheNoteNamesWhatEachFileSystemShowsAndTheSmallestFigure) {
     }
 }
 
+// Above 32 GB, where Windows' own format makes exFAT or NTFS but no FAT32,
+// the note gives exFAT beside NTFS (one line when Explorer shows both
+// alike), and a figure FAT32 would show as G is no longer enough.
+TEST(ShownSize, AboveThirtyTwoGigabytesTheNoteGivesExfatBesideNtfs) {
+    const struct {
+        double g;
+        const wchar_t* figure;
+        const wchar_t* named[2];
+    } cases[] = {
+        {54,
+         L"55402",
+         {L"\n格式化为 exFAT 或 NTFS 后显示为 54.1 GB，填的数太大。", L"填 55299 MB，exFAT"}},
+        {64, L"65539", {L"\n格式化为 exFAT 后显示为 63.9 GB，填的数太小。", L"填 65540 MB，exFAT"}},
+        {1000, L"1024003", {L"\n格式化为 exFAT 则显示为 999 GB。", L"NTFS 则显示为 0.97 TB"}},
+    };
+    for (const auto& c : cases) {
+        const auto shown = CheckShownSize(c.g, c.figure, Fat32Layout::Win7);
+        ASSERT_TRUE(shown) << c.g;
+        EXPECT_TRUE(ShownSizeSurprises(*shown)) << c.g;
+        for (const wchar_t* part : c.named)
+            EXPECT_NE(ShownSizeNote(*shown).find(part), std::wstring::npos) << c.g;
+    }
+    const auto below = CheckShownSize(31, L"31742", Fat32Layout::Win7);
+    ASSERT_TRUE(below);
+    EXPECT_EQ(ShownSizeNote(*below).find(L"exFAT"), std::wstring::npos);
+}
+
 }  // namespace
