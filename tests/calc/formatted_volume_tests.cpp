@@ -198,18 +198,15 @@ TEST(FormattedVolume, EveryClusterOfFat32AndNtfsMatchesTheFormatters) {
             SCOPED_TRACE(std::to_string(sectors) + " sectors, " + std::to_string(spc));
             unsigned char boot[512];
             if (spc <= 128) {
-                ASSERT_EQ(fat32.fit, VolumeFit::Fits);
                 ASSERT_TRUE(image.FormatSectors(
                     sectors, FindTool("mkfs.fat") + " -a -F 32 -f 2 -S 512 -h 0 --invariant -s " +
                                  std::to_string(spc) + " -R " +
                                  std::to_string(fat32.reserved_sectors)));
                 ASSERT_TRUE(image.ReadBootSector(boot));
-                EXPECT_EQ(Little(boot + 36, 4), fat32.fat_sectors);
                 EXPECT_EQ(
                     (Little(boot + 32, 4) - fat32.reserved_sectors - 2 * fat32.fat_sectors) / spc,
                     fat32.clusters);
             }
-            ASSERT_EQ(ntfs.fit, VolumeFit::Fits);
             ASSERT_TRUE(image.FormatSectors(sectors, FindTool("mkntfs") + " -F -f -q -s 512 -c " +
                                                          std::to_string(spc * 512) +
                                                          " -p 0 -H 255 -S 63"));
@@ -255,7 +252,6 @@ TEST(FormattedVolume, ExfatMatchesMkfsExfatButForTheDocumentedDifferences) {
         const std::uint64_t heap = Little(boot + 88, 4);
         const std::uint64_t clusters = Little(boot + 92, 4);
         const std::uint64_t cluster_sectors = std::uint64_t{1} << boot[109];
-        EXPECT_EQ(Little(boot + 72, 8), sectors);
         EXPECT_EQ(cluster_sectors, model.sectors_per_cluster);
         EXPECT_EQ(clusters, (sectors - heap) / cluster_sectors);
         EXPECT_GE(model.fat_sectors * 128, model.clusters + 2);
