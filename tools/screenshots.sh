@@ -2,8 +2,8 @@
 # Regenerates the README screenshots in docs/screenshots/: each one window,
 # cut from the screen along its edges (so no black screen margin), under Wine
 # on a private 24-bit Xvfb screen at 96 DPI, and the main, explanation and
-# gallery windows again at 144 and 192 DPI (the balloon and the plain dialog
-# at 144), with the x64 build.
+# gallery windows again at 144 and 192 DPI (the balloons and the plain
+# dialog at 144), with the x64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/winenv.sh
@@ -102,7 +102,7 @@ windows() {  # windows SUFFIX: the explanation, main and gallery windows
   finish
 }
 
-balloon() {  # balloon NAME DPI: 4 typed into the size box, Enter; the window and its balloon
+balloon() {  # balloon NAME DPI [G]: G (4) typed into the size box, Enter; the window and its balloon
   "$WINE_LOADER" "$bin/app/ui/taverel.exe" &
   local id
   id=$(window_id "$main_title")
@@ -110,7 +110,7 @@ balloon() {  # balloon NAME DPI: 4 typed into the size box, Enter; the window an
   # A point within the size box, given within the main window at 96 DPI.
   xdotool mousemove --window "$id" $((220 * $2 / 96)) $((75 * $2 / 96)) click 1
   sleep 0.5
-  xdotool type 4
+  xdotool type "${3:-4}"
   xdotool key Return
   xdotool mousemove 1 1
   sleep 2
@@ -135,6 +135,7 @@ for dpi in 144 192; do
   windows "-${dpi}dpi"
   if [ $dpi = 144 ]; then
     balloon balloon-144dpi $dpi
+    balloon balloon-exfat-144dpi $dpi 64
     dialogs "-${dpi}dpi"
   fi
   end_session
@@ -145,6 +146,7 @@ windows ""
 dialogs ""
 
 balloon balloon 96
+balloon balloon-exfat 96 64
 
 # skin_screens holds one look of the main window and prints "ready" when the
 # picture stands.
