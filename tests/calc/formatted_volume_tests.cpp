@@ -185,9 +185,9 @@ TEST(FormattedVolume, NtfsMatchesMkntfs) {
     EXPECT_GE(compared, 60);
 }
 
-// Sizes to try every cluster Windows offers at: whole MB and a partition that
-// fills a disk (not whole MB).
-constexpr std::uint64_t kEveryClusterSectors[] = {4103 * kMegabyte, 30848990};
+// Sizes to try every cluster Windows offers at (64 KB FAT32 clusters need
+// 4 GB): whole MB, and a partition that fills a disk (not whole MB).
+constexpr std::uint64_t kEveryClusterSectors[] = {4103 * kMegabyte, 4104 * kMegabyte - 1};
 
 TEST(FormattedVolume, EveryClusterOfFat32AndNtfsMatchesTheFormatters) {
     Image image;
