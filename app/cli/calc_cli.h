@@ -34,10 +34,11 @@ using InputReader = std::function<std::wstring()>;
 // to standard output to `out` and what goes to standard error to `err`.
 // An argument that begins with "--", or with "-" and a letter, is an option
 // until "--" ends them ("--opt=value" is "--opt value"; "/?" and "-?" ask for
-// the help as "-h" does); everything else is an operand (SIZE, MB, BYTES, G
-// or a range), taken exactly as given, so "-4", " 4 " and "&H10" are sizes.
+// the help as "-h" does); everything else is an operand (SIZE, LENGTH, BYTES,
+// G or a range), taken exactly as given, so "-4", " 4 " and "&H10" are sizes.
 // --old and --new together act as neither. An option that does not apply to
-// the command (--fs without --check) is a usage error. With no operand,
+// the command (--fs or --cluster without --check) is a usage error, and so
+// is a --cluster value Windows' format does not take. With no operand,
 // `read_input` (when given) supplies them, one per non-empty line.
 int RunCalcCli(const std::vector<std::wstring>& args, const calc::NumberLocale& locale,
                std::wstring& out, std::wstring& err, const InputReader& read_input = {});
