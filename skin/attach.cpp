@@ -21,7 +21,7 @@ bool ProbeTrackMouseEvent() {
     return available;
 }
 
-void GiveBackThreadWindows();
+void ReleaseThreadWindows();
 
 // The engine of one UI thread. A window belongs to the thread that made it,
 // only that thread can replace its procedure, and its messages all arrive
@@ -39,11 +39,15 @@ struct EngineState {
     EngineState(const EngineState&) = delete;
     EngineState& operator=(const EngineState&) = delete;
     // The thread is ending with windows still skinned: the system is about
-    // to destroy them without a message, so they are given back now, their
-    // state images with them.
+    // to destroy them without a message (no WM_DESTROY gives them back), so
+    // what the skin made for them goes now, and the thread's drawing set
+    // with it.
     ~EngineState() {
-        if (skinned_window_count > 0)
-            GiveBackThreadWindows();
+        if (skinned_window_count > 0) {
+            ReleaseThreadWindows();
+            ReleaseScratchSurfaces();
+            ReleaseGlyphSheets();
+        }
     }
 };
 
@@ -77,14 +81,24 @@ void CountGivenBack() {
         ReturnToUninitialised(*engine);
 }
 
-BOOL CALLBACK GiveBackTree(HWND window, LPARAM) {
-    EnumChildWindows(window, UnskinChildCallback, 0);
-    UnskinWindow(window);
+// The only objects the skin makes for a window that the window system does
+// not take back with it are a push button's state images (a region handed
+// to the window is the window's). Nothing here sends a message: the thread
+// is ending, and its windows are past hearing one.
+BOOL CALLBACK ReleaseStateImages(HWND window, LPARAM) {
+    if (IsSkinned(window) && platform::IsWindowOfThisThread(window))
+        TakeStateImages(window);
     return TRUE;
 }
 
-void GiveBackThreadWindows() {
-    EnumThreadWindows(GetCurrentThreadId(), GiveBackTree, 0);
+BOOL CALLBACK ReleaseTree(HWND window, LPARAM) {
+    EnumChildWindows(window, ReleaseStateImages, 0);
+    ReleaseStateImages(window, 0);
+    return TRUE;
+}
+
+void ReleaseThreadWindows() {
+    EnumThreadWindows(GetCurrentThreadId(), ReleaseTree, 0);
 }
 
 // The frame is drawn by the skin at once, and the client area repainted.
