@@ -1,14 +1,25 @@
 # taverel_version_resource(target DESCRIPTION_ZH DESCRIPTION_EN)
-# Gives a Windows executable its version information (product, version,
-# copyright, and a description in Chinese and in English). Elsewhere it does
-# nothing, so portable programs can call it unconditionally.
+# Gives a Windows executable or DLL its version information (product,
+# version, copyright, and a description in Chinese and in English). Elsewhere
+# it does nothing, so portable programs can call it unconditionally.
 function(taverel_version_resource target description_zh description_en)
   if(NOT WIN32)
     return()
   endif()
   enable_language(RC)
-  set(TAVEREL_VI_NAME ${target})
-  set(TAVEREL_VI_FILE ${target}.exe)
+  get_target_property(name ${target} OUTPUT_NAME)
+  if(NOT name)
+    set(name ${target})
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type MATCHES "^(SHARED|MODULE)_LIBRARY$")
+    set(TAVEREL_VI_FILE ${name}.dll)
+    set(TAVEREL_VI_TYPE VFT_DLL)
+  else()
+    set(TAVEREL_VI_FILE ${name}.exe)
+    set(TAVEREL_VI_TYPE VFT_APP)
+  endif()
+  set(TAVEREL_VI_NAME ${name})
   set(TAVEREL_VI_DESCRIPTION_ZH ${description_zh})
   set(TAVEREL_VI_DESCRIPTION_EN ${description_en})
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
