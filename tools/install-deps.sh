@@ -12,6 +12,9 @@ packages=(
   dosfstools ntfs-3g exfatprogs
   clang clang-format python3
   pev  # the PE checks of ./test and ./release read the executables with it
+  # The skin DLL's MSVC import library (llvm-dlltool), and the check that an
+  # MSVC-style linker (lld-link) takes it.
+  llvm lld
   # The emulated machine the x86 build's tests run in (tools/x86vm).
   qemu-system-x86 debootstrap e2fsprogs
 )
