@@ -5,8 +5,9 @@ usage: reproducible_zip.py OUT.zip FOLDER_IN_ZIP FILE...
 
 Entries are sorted by name, all stamped with SOURCE_DATE_EPOCH (UTC; zip
 cannot go before 1980), with no extra fields, and with the modes unzip
-expects from a download: 0755 for the programs (.exe), 0644 for the rest
-(Windows ignores both), so two runs over the same files give the same zip.
+expects from a download: 0755 for the programs and DLLs (.exe, .dll), 0644
+for the rest (Windows ignores both), so two runs over the same files give
+the same zip.
 """
 import os
 import stat
@@ -25,7 +26,7 @@ def main():
             entry = zipfile.ZipInfo(f"{folder}/{name}", date_time=stamp)
             entry.compress_type = zipfile.ZIP_DEFLATED
             entry.create_system = 3  # Unix, so that the mode bits below count
-            mode = 0o755 if name.endswith(".exe") else 0o644
+            mode = 0o755 if name.endswith((".exe", ".dll")) else 0o644
             entry.external_attr = (stat.S_IFREG | mode) << 16
             with open(path, "rb") as source:
                 archive.writestr(entry, source.read(), compresslevel=9)
