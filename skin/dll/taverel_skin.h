@@ -11,10 +11,10 @@
 
    Threads. Every function acts on windows of the calling thread: call
    TaverelAttachSkin and TaverelDetachSkin from the thread that created the
-   window. Any number of UI threads may skin their own windows at once. A
-   window of another thread or another process is refused (0). Nothing is
-   allocated for the caller, nothing is to be freed, and no C++ exception
-   leaves the DLL.
+   window. Any number of UI threads may skin their own windows at once;
+   TaverelAttachSkin refuses (0) a window of another thread or process.
+   Nothing is allocated for the caller, nothing is to be freed, and no C++
+   exception leaves the DLL.
 
    Unloading. The first call of TaverelAttachSkin with a window keeps the DLL
    in the process until the process ends: skinned windows run code of the

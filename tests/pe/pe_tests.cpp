@@ -1,10 +1,10 @@
-// Every Windows executable and DLL we ship, read as a file: it makes the
-// loader bring in only known DLLs (which Windows always takes from the
-// system directory, so a planted DLL of the same name is never used), its
-// header carries no build time, and its version information names the
-// project's one version in Chinese and English. The x86 programs cannot run
-// here, so this is where they are checked. TAVEREL_EXES (paths separated by
-// blanks) names other files to check, such as the release artefacts in dist/.
+// Every Windows executable we ship, read as a file: it makes the loader bring
+// in only known DLLs (which Windows always takes from the system directory,
+// so a planted DLL of the same name is never used), its header carries no
+// build time, and its version information names the project's one version in
+// Chinese and English. The x86 programs cannot run here, so this is where
+// they are checked. TAVEREL_EXES (paths separated by blanks) names other
+// files to check, such as the release artefacts in dist/.
 #include "taverel_version.h"
 #include "tests/pe/pe_tools.h"
 
