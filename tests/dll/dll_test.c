@@ -16,7 +16,7 @@ typedef int(WINAPI* WindowCall)(HWND window);
 static WindowCall attach, detach, is_skinned;
 static wchar_t path[MAX_PATH];
 static HMODULE dll;
-static void Load(void) { /* by full path, from this program's folder */
+static void Load(void) { /* by full path: this program's own, then \..\ for its folder */
     lstrcpyW(path + GetModuleFileNameW(NULL, path, MAX_PATH - 32), L"\\..\\taverel-skin.dll");
     CHECK(FreeLibrary(LoadLibraryExW(path, NULL, 0)) && !GetModuleHandleW(path)); /* it left */
     dll = LoadLibraryExW(path, NULL, 0);
@@ -44,8 +44,7 @@ static int SkinnedButtonsShown(HWND dialog) {
 }
 
 static HWND SkinnedDialog(void) {
-    HWND dialog =
-        CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(PLAIN_DIALOG), NULL, NULL, 0);
+    HWND dialog = CreateDialogW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(PLAIN_DIALOG), NULL, NULL);
     CHECK(attach(dialog) == 1 && is_skinned(GetDlgItem(dialog, IDOK)));
     CHECK(SkinnedButtonsShown(dialog) == 3);
     return dialog;
