@@ -12,7 +12,9 @@
    Threads. Every function acts on windows of the calling thread: call
    TaverelAttachSkin and TaverelDetachSkin from the thread that created the
    window. Any number of UI threads may skin their own windows at once;
-   TaverelAttachSkin refuses (0) a window of another thread or process.
+   TaverelAttachSkin and TaverelDetachSkin refuse (0) a window of another
+   thread or process. A thread may end with windows still skinned: what the
+   skin made for them is released as the thread ends.
    Nothing is allocated for the caller, nothing is to be freed, and no C++
    exception leaves the DLL.
 
@@ -55,7 +57,8 @@ int WINAPI TaverelAttachSkin(HWND window);
 /* Gives the window back (a form's descendants first): its own procedure,
    style and region, the skin's properties removed. Optional: a skinned
    window gives itself back when destroyed. Returns 1 when the window was
-   given back, 0 when the handle is NULL or the window is not skinned. When
+   given back, 0 when the handle is NULL, the window is not skinned, or it
+   belongs to another thread (each thread gives back its own). When
    your own subclass was installed after the skin's, the skin stays in the
    chain only passing messages on until your subclass leaves. */
 int WINAPI TaverelDetachSkin(HWND window);
