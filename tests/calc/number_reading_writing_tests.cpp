@@ -1,4 +1,5 @@
-// The four number functions, with our choices for the open cases pinned down.
+// Reading numbers (number_reading.h) and writing them (number_writing.h),
+// with our choices for the open cases pinned down.
 #include "app/calc/number_reading.h"
 #include "app/calc/number_writing.h"
 
