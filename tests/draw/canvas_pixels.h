@@ -11,9 +11,6 @@
 
 namespace taverel::testing {
 
-// Appears in no glyph sheet.
-constexpr COLORREF Sentinel = 0x00030201;
-
 skin::MemoryCanvas FilledCanvas(int width, int height, COLORREF colour = Sentinel);
 // Pixels of the top-left `width` x `height` that are no longer the sentinel.
 inline int CountChanged(HDC dc, int width, int height) {

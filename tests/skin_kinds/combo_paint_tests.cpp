@@ -40,11 +40,11 @@ TEST_F(ComboPaintTest, ButtonIsScrollBarWidthPlusOneWithCentredArrow) {
     const int left = width - b - 1;
     // The button covers (W - B - 1, 1, B, H - 2) and nothing else.
     EXPECT_EQ(WindowPixel(combo, left, 1), skin::White);
-    EXPECT_EQ(WindowPixel(combo, left - 1, 1), Marker);
+    EXPECT_EQ(WindowPixel(combo, left - 1, 1), Sentinel);
     EXPECT_EQ(WindowPixel(combo, width - 2, height - 2), skin::White);
-    EXPECT_EQ(WindowPixel(combo, width - 1, 1), Marker);
-    EXPECT_EQ(WindowPixel(combo, left, 0), Marker);
-    EXPECT_EQ(WindowPixel(combo, left, height - 1), Marker);
+    EXPECT_EQ(WindowPixel(combo, width - 1, 1), Sentinel);
+    EXPECT_EQ(WindowPixel(combo, left, 0), Sentinel);
+    EXPECT_EQ(WindowPixel(combo, left, height - 1), Sentinel);
 
     const int arrow_x = left + skin::RoundHalfEven((b - 7) / 2.0);
     const int arrow_y = 1 + skin::RoundHalfEven((height - 6) / 2.0);
@@ -98,7 +98,7 @@ TEST_F(ComboPaintTest, SimpleComboHasNoButton) {
     HWND combo = StandIn(CBS_SIMPLE, 120, 60);
     FillWindowBox(combo, 0, 0, 120, 60);
     EXPECT_EQ(skin::PaintComboButton(combo, nullptr, skin::VisualState::Hover, true), 0);
-    EXPECT_EQ(WindowPixel(combo, 110, 10), Marker);
+    EXPECT_EQ(WindowPixel(combo, 110, 10), Sentinel);
     EXPECT_EQ(skin::GetSkinProp(combo, skin::prop::OldState), 0);
 }
 
@@ -111,7 +111,7 @@ TEST_F(ComboPaintTest, GivenDcIsUsedInsteadOfTheWindows) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     skin::PaintComboButton(combo, memory, skin::VisualState::Normal, true);
     EXPECT_EQ(GetPixel(memory, 120 - ButtonWidth() - 1, 1), skin::White);
-    EXPECT_EQ(WindowPixel(combo, 120 - ButtonWidth() - 1, 1), Marker);
+    EXPECT_EQ(WindowPixel(combo, 120 - ButtonWidth() - 1, 1), Sentinel);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);

@@ -148,8 +148,8 @@ TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(skin::StoredState(box), skin::VisualState::Normal);
     EXPECT_EQ(skin::StoredState(option), skin::VisualState::Normal);
-    EXPECT_NE(WindowPixel(box, cx / 2, 8), Marker);
-    EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
+    EXPECT_NE(WindowPixel(box, cx / 2, 8), Sentinel);
+    EXPECT_NE(WindowPixel(option, cx / 2, 8), Sentinel);
 }
 
 TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
@@ -164,10 +164,10 @@ TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
     FillWindowBox(box, 0, 0, cx, 17);
     FillWindowBox(option, 0, 0, cx, 17);
     SetFocus(box);
-    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Sentinel);
     SetFocus(option);  // the option gains it, the check box loses it
-    EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
-    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+    EXPECT_NE(WindowPixel(option, cx / 2, 8), Sentinel);
+    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Sentinel);
 }
 
 TEST_F(EngineKindsTest, ACheckStateSetByAProgramShowsTheSkinsLookAtOnce) {
@@ -189,7 +189,7 @@ TEST_F(EngineKindsTest, ACheckStateSetByAProgramShowsTheSkinsLookAtOnce) {
             for (int x = 1; x < cx - 1; ++x) {
                 const bool in_mark = check == BST_CHECKED && x >= 2 && x < 11 && y >= 2 && y < 10;
                 const COLORREF mark =
-                    in_mark ? SheetPixel(skin::GlyphSheet::CheckGlyph, x - 2, y - 2) : Marker;
+                    in_mark ? SheetPixel(skin::GlyphSheet::CheckGlyph, x - 2, y - 2) : Sentinel;
                 const bool marked = in_mark && mark != skin::TransparentKey;
                 mark_pixels += marked ? 1 : 0;
                 ASSERT_EQ(WindowPixel(box, x, top + y), marked ? mark : skin::White)

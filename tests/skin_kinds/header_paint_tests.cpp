@@ -105,7 +105,7 @@ TEST_F(HeaderPaintTest, PaintHeaderItemDrawsOneItemInTheAskedState) {
 
     FillWindowBox(header, 0, 0, 300, kHeight);
     EXPECT_EQ(skin::PaintHeaderItem(header, nullptr, -1, skin::VisualState::Hover), 0);
-    EXPECT_EQ(WindowPixel(header, 50, 10), Marker);
+    EXPECT_EQ(WindowPixel(header, 50, 10), Sentinel);
 }
 
 TEST_F(HeaderPaintTest, EmptyCaptionGetsFaceOnly) {

@@ -14,9 +14,6 @@
 
 namespace taverel::testing {
 
-// Appears in no glyph sheet and in none of the skin's colours.
-constexpr COLORREF Marker = 0x00030201;
-
 class KindsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
@@ -40,7 +37,7 @@ private:
 
 // Fills the box of the whole-window DC with `colour`, so that what a
 // painter leaves alone shows.
-void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour = Marker);
+void FillWindowBox(HWND window, int x, int y, int width, int height, COLORREF colour = Sentinel);
 
 COLORREF SheetPixel(skin::GlyphSheet sheet, int x, int y);
 

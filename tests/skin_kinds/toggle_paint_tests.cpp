@@ -122,9 +122,9 @@ TEST_F(TogglePaintTest, BoxIsCentredVerticallyHalvesToEven) {
         FillWindowBox(box, 0, 0, cx_, cy_ + extra);
         skin::PaintCheckBox(box, skin::VisualState::Normal, true);
         EXPECT_EQ(WindowPixel(box, 0, expected_top), skin::BorderColour) << extra;
-        EXPECT_EQ(WindowPixel(box, 0, expected_top - 1), Marker) << extra;
+        EXPECT_EQ(WindowPixel(box, 0, expected_top - 1), Sentinel) << extra;
         EXPECT_EQ(WindowPixel(box, 0, expected_top + cy_ - 1), skin::BorderColour) << extra;
-        EXPECT_EQ(WindowPixel(box, 0, expected_top + cy_), Marker) << extra;
+        EXPECT_EQ(WindowPixel(box, 0, expected_top + cy_), Sentinel) << extra;
         DestroyWindow(box);
     }
 }
@@ -134,11 +134,11 @@ TEST_F(TogglePaintTest, SameStateWithoutForceDrawsNothing) {
     skin::StoreState(box, skin::VisualState::Hover);
     FillWindowBox(box, 0, 0, cx_, 17);
     EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Hover, false), 0);
-    EXPECT_EQ(WindowPixel(box, 1, 3), Marker);
+    EXPECT_EQ(WindowPixel(box, 1, 3), Sentinel);
     EXPECT_EQ(skin::PaintOptionButton(box, skin::VisualState::Hover, false), 0);
-    EXPECT_EQ(WindowPixel(box, 6, 3), Marker);
+    EXPECT_EQ(WindowPixel(box, 6, 3), Sentinel);
     EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Hover, true), 1);
-    EXPECT_NE(WindowPixel(box, 1, 3), Marker);
+    EXPECT_NE(WindowPixel(box, 1, 3), Sentinel);
     // A different state draws without force, once.
     EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Normal, false), 1);
     EXPECT_EQ(skin::PaintCheckBox(box, skin::VisualState::Normal, false), 0);
@@ -162,13 +162,13 @@ TEST_F(TogglePaintTest, OptionCircleFollowsStateAndKeepsCornersOfTheControl) {
                 << state;
         }
         // The circle's magenta corners leave what was there.
-        EXPECT_EQ(WindowPixel(option, 0, top), Marker) << state;
-        EXPECT_EQ(WindowPixel(option, cx_ - 1, top + cy_ - 1), Marker) << state;
+        EXPECT_EQ(WindowPixel(option, 0, top), Sentinel) << state;
+        EXPECT_EQ(WindowPixel(option, cx_ - 1, top + cy_ - 1), Sentinel) << state;
     }
     // An enabled option button in an unknown state gets no circle.
     FillWindowBox(option, 0, 0, cx_, 17);
     skin::PaintOptionButton(option, static_cast<skin::VisualState>(7), true);
-    EXPECT_EQ(WindowPixel(option, cx_ / 2, top + cy_ / 2), Marker);
+    EXPECT_EQ(WindowPixel(option, cx_ / 2, top + cy_ / 2), Sentinel);
 }
 
 TEST_F(TogglePaintTest, OptionDotOnlyForCheckStateOne) {

@@ -115,7 +115,7 @@ TEST_F(TrackingTest, CheckBoxRedrawsOnEveryMoveButNotOnDoubleClick) {
 
     FillWindowBox(box, 0, 0, 20, 17);
     skin::EntryPointsOf(ControlKind::CheckBox).double_click(box, Point(4, 3));
-    EXPECT_EQ(WindowPixel(box, 0, 8), Marker);
+    EXPECT_EQ(WindowPixel(box, 0, 8), Sentinel);
     EXPECT_EQ(OldState(box), skin::VisualState::Pressed);
     skin::EntryPointsOf(ControlKind::CheckBox).button_up(box);
     EXPECT_EQ(OldState(box), skin::VisualState::Normal);
@@ -146,9 +146,9 @@ TEST_F(TrackingTest, FocusChangeRepaintsOptionButtonsOnly) {
     FillWindowBox(option, 0, 0, cx, 17);
     skin::EntryPointsOf(ControlKind::CheckBox).focus_changed(box);
     skin::EntryPointsOf(ControlKind::OptionButton).focus_changed(option);
-    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Marker);
+    EXPECT_EQ(WindowPixel(box, cx / 2, 8), Sentinel);
     // Already Normal, yet drawn: the focus change forces it.
-    EXPECT_NE(WindowPixel(option, cx / 2, 8), Marker);
+    EXPECT_NE(WindowPixel(option, cx / 2, 8), Sentinel);
 }
 
 class HeaderTrackingTest : public KindsTest {
@@ -175,7 +175,7 @@ protected:
             if (c == SheetPixel(GlyphSheet::HeaderItem, strip + 1, 2))
                 return strip;
         }
-        return c == Marker ? -1 : -2;
+        return c == Sentinel ? -1 : -2;
     }
     void Clear() { FillWindowBox(header_, 0, 0, 300, 20); }
     void Move(int x, WPARAM buttons = 0) {

@@ -10,6 +10,10 @@
 
 namespace taverel::testing {
 
+// What a test fills a surface or window with first, so that every pixel a
+// painter leaves alone shows: in no glyph sheet and none of the skin's colours.
+constexpr COLORREF Sentinel = 0x00030201;
+
 COLORREF WindowPixel(HWND window, int x, int y);
 COLORREF ClientPixel(HWND window, int x, int y);
 
