@@ -98,7 +98,7 @@ TEST_F(AttachTest, MainLikeTreeSkinsEightWindowsWithTheirKindsProperties) {
     }
 
     // A second attach changes nothing and skins no child made since.
-    HWND late = CreateChild(tree_.form, L"ThunderRT6TextBox", L"", 0, 0, 0, 10, 10);
+    HWND late = CreateChild(tree_.form, platform::kTextBoxClassName, L"", 0, 0, 0, 10, 10);
     EXPECT_EQ(0, AttachSkin(tree_.form));
     EXPECT_FALSE(IsSkinned(late));
     EXPECT_EQ(8, SkinnedWindowCount());
@@ -131,9 +131,9 @@ TEST_F(AttachTest, MainLikeTreeSkinsEightWindowsWithTheirKindsProperties) {
 TEST_F(AttachTest, ButtonStylesAndStates) {
     tree_.form = CreateTestForm(30, 30, 200, 220);
     HWND disabled =
-        CreateChild(tree_.form, L"ThunderRT6CommandButton", L"A", WS_DISABLED, 5, 5, 60, 22);
-    HWND owner_drawn =
-        CreateChild(tree_.form, L"ThunderRT6CommandButton", L"B", BS_OWNERDRAW, 5, 30, 60, 22);
+        CreateChild(tree_.form, platform::kCommandButtonClassName, L"A", WS_DISABLED, 5, 5, 60, 22);
+    HWND owner_drawn = CreateChild(tree_.form, platform::kCommandButtonClassName, L"B",
+                                   BS_OWNERDRAW, 5, 30, 60, 22);
     HWND check = CreateChild(tree_.form, L"BUTTON", L"C", BS_AUTOCHECKBOX, 5, 60, 60, 22);
     HWND radio = CreateChild(tree_.form, L"BUTTON", L"R", BS_AUTORADIOBUTTON, 5, 90, 60, 22);
     HWND three = CreateChild(tree_.form, L"BUTTON", L"3", BS_AUTO3STATE, 5, 120, 60, 22);
@@ -194,7 +194,7 @@ struct ForeignWindow {
 DWORD WINAPI ForeignThread(void* argument) {
     auto* foreign = static_cast<ForeignWindow*>(argument);
     foreign->window = CreateTestForm(400, 30, 100, 60);
-    CreateChild(foreign->window, L"ThunderRT6CommandButton", L"X", 0, 0, 0, 40, 20);
+    CreateChild(foreign->window, platform::kCommandButtonClassName, L"X", 0, 0, 0, 40, 20);
     SetEvent(foreign->ready);
     while (MsgWaitForMultipleObjects(1, &foreign->done, FALSE, INFINITE, QS_ALLINPUT) !=
            WAIT_OBJECT_0)

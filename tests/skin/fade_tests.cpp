@@ -25,8 +25,10 @@ protected:
     void SetUp() override {
         SetCursorPos(5, 5);  // away from every test window
         form_ = CreateTestForm(300, 200, 260, 120);
-        button_ = CreateChild(form_, L"ThunderRT6CommandButton", L"开始计算", 0, 20, 20, 100, 28);
-        other_ = CreateChild(form_, L"ThunderRT6CommandButton", L"other", 0, 140, 20, 100, 28);
+        button_ =
+            CreateChild(form_, platform::kCommandButtonClassName, L"开始计算", 0, 20, 20, 100, 28);
+        other_ =
+            CreateChild(form_, platform::kCommandButtonClassName, L"other", 0, 140, 20, 100, 28);
         SetFocus(other_);
         ASSERT_EQ(1, AttachSkin(form_));
         taverel::testing::PumpMessages();

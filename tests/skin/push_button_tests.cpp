@@ -44,9 +44,10 @@ class PushButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = CreateTestForm(60, 60, 260, 120);
-        blank_ = CreateChild(form_, L"ThunderRT6CommandButton", L"", 0, 10, 10, kWidth, kHeight);
-        captioned_ =
-            CreateChild(form_, L"ThunderRT6CommandButton", L"MMMM", 0, 10, 40, kWidth, kHeight);
+        blank_ =
+            CreateChild(form_, platform::kCommandButtonClassName, L"", 0, 10, 10, kWidth, kHeight);
+        captioned_ = CreateChild(form_, platform::kCommandButtonClassName, L"MMMM", 0, 10, 40,
+                                 kWidth, kHeight);
         SendMessageW(captioned_, WM_SETFONT,
                      reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         SetFocus(form_);
@@ -189,8 +190,8 @@ TEST_F(PushButtonTest, RegionIsRoundedAfterSkinningAndAfterResize) {
 // included) keep their own drawing: WM_PAINT reaches their procedure and a
 // blend leaves the screen alone.
 TEST_F(PushButtonTest, ForeignButtonStylesKeepTheirOwnDrawing) {
-    HWND check =
-        CreateChild(form_, L"ThunderRT6CommandButton", L"check", BS_AUTOCHECKBOX, 120, 10, 100, 24);
+    HWND check = CreateChild(form_, platform::kCommandButtonClassName, L"check", BS_AUTOCHECKBOX,
+                             120, 10, 100, 24);
     ASSERT_EQ(1, SkinWindow(check));
     testing::Recorder::Instance().Clear();
     RedrawWindow(check, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -30,8 +30,8 @@ class RoutingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = CreateTestForm(40, 40, 300, 160);
-        button_ = CreateChild(form_, L"ThunderRT6CommandButton", L"OK", 0, 10, 10, 80, 24);
-        text_ = CreateChild(form_, L"ThunderRT6TextBox", L"", WS_BORDER, 10, 50, 80, 22);
+        button_ = CreateChild(form_, platform::kCommandButtonClassName, L"OK", 0, 10, 10, 80, 24);
+        text_ = CreateChild(form_, platform::kTextBoxClassName, L"", WS_BORDER, 10, 50, 80, 22);
         ASSERT_EQ(1, AttachSkin(form_));
         Recorder::Instance().Clear();
     }
@@ -128,7 +128,7 @@ TEST_F(RoutingTest, PaintReachesThePreviousProcedureExceptOnPushButtons) {
 TEST_F(RoutingTest, NullHandleGivesZeroAndUnskinnedWindowGetsDefaultProcedure) {
     EXPECT_EQ(0, SkinWindowProc(nullptr, WM_GETTEXTLENGTH, 0, 0));
     // A window whose procedure is still ours but whose PROCADDR is gone.
-    HWND plain = CreateChild(form_, L"ThunderRT6Frame", L"abc", 0, 0, 0, 10, 10);
+    HWND plain = CreateChild(form_, platform::kFrameClassName, L"abc", 0, 0, 0, 10, 10);
     EXPECT_EQ(3, SkinWindowProc(plain, WM_GETTEXTLENGTH, 0, 0));
     EXPECT_TRUE(Recorder::Instance().Of(plain, WM_GETTEXTLENGTH).empty());
 }
@@ -190,9 +190,9 @@ TEST_F(RoutingTest, DestroyingTheFormReleasesTheEngine) {
 // however deep, is repainted in the normal look; a top-level window has its
 // own descendants refreshed, an owned one too (not its owner's).
 TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
-    HWND frame = CreateChild(form_, L"ThunderRT6Frame", L"", 0, 100, 10, 150, 80);
-    HWND option =
-        CreateChild(frame, L"ThunderRT6OptionButton", L"x", BS_AUTORADIOBUTTON, 5, 5, 100, 20);
+    HWND frame = CreateChild(form_, platform::kFrameClassName, L"", 0, 100, 10, 150, 80);
+    HWND option = CreateChild(frame, platform::kOptionButtonClassName, L"x", BS_AUTORADIOBUTTON, 5,
+                              5, 100, 20);
     ASSERT_EQ(1, SkinWindow(frame));
     ASSERT_EQ(1, SkinWindow(option));
 
@@ -217,8 +217,8 @@ TEST_F(RoutingTest, ReleaseRefreshesToggleButtonsOfTheWholeTree) {
 // reaches the procedure underneath once, first, and then the painter draws
 // (its BM_GETCHECK shows when it ran) the state the message calls for.
 TEST_F(RoutingTest, OptionButtonForwardsEachMessageThenPaintsItsState) {
-    HWND option =
-        CreateChild(form_, L"ThunderRT6OptionButton", L"x", BS_AUTORADIOBUTTON, 100, 10, 100, 20);
+    HWND option = CreateChild(form_, platform::kOptionButtonClassName, L"x", BS_AUTORADIOBUTTON,
+                              100, 10, 100, 20);
     ASSERT_EQ(1, SkinWindow(option));
     const LPARAM at = MAKELPARAM(3, 3);
     struct Step {

@@ -82,18 +82,18 @@ void RegisterTestClasses() {
     real_button = taverel::testing::BaseProcedure(L"BUTTON");
     real_edit = taverel::testing::BaseProcedure(L"EDIT");
     const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    RegisterTestClass(L"ThunderRT6FormDC", nullptr, RecordingPlainProc, face);
-    RegisterTestClass(L"ThunderRT6Frame", nullptr, RecordingPlainProc, face);
-    RegisterTestClass(L"ThunderRT6CommandButton", L"BUTTON", RecordingButtonProc);
-    RegisterTestClass(L"ThunderRT6OptionButton", L"BUTTON", RecordingButtonProc);
-    RegisterTestClass(L"ThunderRT6CheckBox", L"BUTTON", RecordingButtonProc);
-    RegisterTestClass(L"ThunderRT6TextBox", L"EDIT", RecordingEditProc);
+    RegisterTestClass(platform::kFormClassName, nullptr, RecordingPlainProc, face);
+    RegisterTestClass(platform::kFrameClassName, nullptr, RecordingPlainProc, face);
+    RegisterTestClass(platform::kCommandButtonClassName, L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(platform::kOptionButtonClassName, L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(platform::kCheckBoxClassName, L"BUTTON", RecordingButtonProc);
+    RegisterTestClass(platform::kTextBoxClassName, L"EDIT", RecordingEditProc);
 }
 
 HWND CreateTestForm(int x, int y, int width, int height) {
     RegisterTestClasses();
     return taverel::testing::CreateTopWindow(
-        L"ThunderRT6FormDC", L"Skin test form",
+        platform::kFormClassName, L"Skin test form",
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, x, y, width, height);
 }
 
@@ -107,17 +107,17 @@ HWND CreateChild(HWND parent, const wchar_t* class_name, const wchar_t* text, DW
 MainLikeTree CreateMainLikeTree(int x, int y) {
     MainLikeTree t{};
     t.form = CreateTestForm(x, y, 360, 200);
-    t.calculate =
-        CreateChild(t.form, L"ThunderRT6CommandButton", L"开始计算", WS_TABSTOP, 20, 150, 90, 25);
-    t.explain = CreateChild(t.form, L"ThunderRT6CommandButton", L"计算公式说明", WS_TABSTOP, 130,
-                            150, 110, 25);
-    t.frame = CreateChild(t.form, L"ThunderRT6Frame", L"", 0, 20, 80, 300, 60);
-    t.option1 = CreateChild(t.frame, L"ThunderRT6OptionButton", L"旧算法", BS_AUTORADIOBUTTON, 10,
-                            20, 100, 20);
-    t.option2 = CreateChild(t.frame, L"ThunderRT6OptionButton", L"新算法", BS_AUTORADIOBUTTON, 150,
-                            20, 100, 20);
-    t.text1 = CreateChild(t.form, L"ThunderRT6TextBox", L"4", WS_BORDER, 20, 20, 120, 22);
-    t.text2 = CreateChild(t.form, L"ThunderRT6TextBox", L"", WS_BORDER, 180, 20, 120, 22);
+    t.calculate = CreateChild(t.form, platform::kCommandButtonClassName, L"开始计算", WS_TABSTOP,
+                              20, 150, 90, 25);
+    t.explain = CreateChild(t.form, platform::kCommandButtonClassName, L"计算公式说明", WS_TABSTOP,
+                            130, 150, 110, 25);
+    t.frame = CreateChild(t.form, platform::kFrameClassName, L"", 0, 20, 80, 300, 60);
+    t.option1 = CreateChild(t.frame, platform::kOptionButtonClassName, L"旧算法",
+                            BS_AUTORADIOBUTTON, 10, 20, 100, 20);
+    t.option2 = CreateChild(t.frame, platform::kOptionButtonClassName, L"新算法",
+                            BS_AUTORADIOBUTTON, 150, 20, 100, 20);
+    t.text1 = CreateChild(t.form, platform::kTextBoxClassName, L"4", WS_BORDER, 20, 20, 120, 22);
+    t.text2 = CreateChild(t.form, platform::kTextBoxClassName, L"", WS_BORDER, 180, 20, 120, 22);
     return t;
 }
 

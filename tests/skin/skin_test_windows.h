@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "platform/window_class_names.h"
 #include "tests/skin/visual_state_print.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_windows.h"
@@ -50,10 +51,10 @@ private:
     LRESULT canned_result_ = 0;
 };
 
-// Registers (once) "ThunderRT6FormDC", "ThunderRT6CommandButton",
-// "ThunderRT6OptionButton", "ThunderRT6TextBox", "ThunderRT6Frame",
-// "ThunderRT6CheckBox", all recording. Buttons superclass BUTTON, the text box
-// EDIT, the rest DefWindowProc.
+// Registers (once) the form, command button, option button, text box, frame
+// and check box classes under the forms layer's names
+// (platform/window_class_names.h), all recording. Buttons superclass BUTTON,
+// the text box EDIT, the rest DefWindowProc.
 void RegisterTestClasses();
 
 // A visible top-level test form at (x, y) with the given client size.

@@ -179,8 +179,8 @@ TEST_F(ComboPaintTest, DroppedListShowsPressedWhateverIsAsked) {
 
 TEST_F(ComboPaintTest, DriveListGetsFrameAndButtonOverItsOwnPainting) {
     // A drive list is a drop-down list of a class the skin knows by name.
-    Superclass(L"COMBOBOX", L"ThunderRT6DriveListBox");
-    HWND drives = CreateChild(L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST, 20, 20, 150, 200);
+    Superclass(L"COMBOBOX", platform::kDriveListClassName);
+    HWND drives = CreateChild(platform::kDriveListClassName, CBS_DROPDOWNLIST, 20, 20, 150, 200);
     RouteSkinPaint(drives);
     skin::StoreState(drives, skin::VisualState::Hover);
     Repaint(drives);

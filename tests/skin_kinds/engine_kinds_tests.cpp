@@ -20,7 +20,7 @@ class EngineKindsTest : public KindsTest {
 protected:
     void SetUp() override {
         KindsTest::SetUp();
-        form_ = CreateTopWindow(PlainClass(L"ThunderRT6FormDC"), L"form",
+        form_ = CreateTopWindow(PlainClass(platform::kFormClassName), L"form",
                                 WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 400, 300);
         ASSERT_NE(form_, nullptr);
     }
@@ -105,8 +105,8 @@ TEST(ClassTable, EveryNameInLowerAndMixedCaseGivesItsKind) {
 }
 
 const wchar_t* CheckBoxClass() {
-    Superclass(L"BUTTON", L"ThunderRT6OptionButton");
-    return Superclass(L"BUTTON", L"ThunderRT6CheckBox");
+    Superclass(L"BUTTON", platform::kOptionButtonClassName);
+    return Superclass(L"BUTTON", platform::kCheckBoxClassName);
 }
 
 TEST_F(EngineKindsTest, DropDownListIsSkinnedWhenItFirstAsksForColours) {
@@ -137,7 +137,7 @@ TEST_F(EngineKindsTest, DropDownListIsSkinnedWhenItFirstAsksForColours) {
 TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
     HWND button = Child(L"BUTTON", BS_PUSHBUTTON, 10, 10, 80, 24);
     HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
-    HWND option = Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 10, 80, 120, 17);
+    HWND option = Child(platform::kOptionButtonClassName, BS_AUTORADIOBUTTON, 10, 80, 120, 17);
     ASSERT_EQ(skin::AttachSkin(form_), 1);
     PumpMessages();
     const int cx = GetSystemMetrics(SM_CXMENUCHECK);
@@ -155,7 +155,7 @@ TEST_F(EngineKindsTest, ReleaseAnywhereRefreshesEveryToggleInTheTree) {
 TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
     HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 120, 17);
     HWND option =
-        Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON | WS_TABSTOP, 10, 80, 120, 17);
+        Child(platform::kOptionButtonClassName, BS_AUTORADIOBUTTON | WS_TABSTOP, 10, 80, 120, 17);
     ASSERT_EQ(skin::AttachSkin(form_), 1);
     SetForegroundWindow(form_);
     SetActiveWindow(form_);
@@ -172,7 +172,7 @@ TEST_F(EngineKindsTest, FocusRepaintsOptionButtonsButNotCheckBoxes) {
 
 TEST_F(EngineKindsTest, ACheckStateSetByAProgramShowsTheSkinsLookAtOnce) {
     HWND box = Child(CheckBoxClass(), BS_AUTOCHECKBOX, 10, 50, 120, 17);
-    HWND option = Child(L"ThunderRT6OptionButton", BS_AUTORADIOBUTTON, 10, 80, 120, 17);
+    HWND option = Child(platform::kOptionButtonClassName, BS_AUTORADIOBUTTON, 10, 80, 120, 17);
     ASSERT_EQ(skin::AttachSkin(form_), 1);
     PumpMessages();
     const int cx = GetSystemMetrics(SM_CXMENUCHECK);

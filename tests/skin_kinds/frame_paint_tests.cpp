@@ -15,7 +15,7 @@ namespace {
 // A superclass of the platform's progress bar under the name the skin
 // knows, running over 0..30000 as the skin's position scale expects.
 const wchar_t* ProgressClass() {
-    return Superclass(PROGRESS_CLASSW, L"ProgressBar20WndClass");
+    return Superclass(PROGRESS_CLASSW, platform::kProgressBarClassName);
 }
 
 class FramePaintTest : public KindsTest {
@@ -152,8 +152,9 @@ TEST_F(FramePaintTest, GridIsFramedOnlyWithBorderStyle) {
 }
 
 TEST_F(FramePaintTest, DataListKeepsSystemFrameAndGetsListFrameOnPaint) {
-    Superclass(L"LISTBOX", L"DataListWndClass");
-    HWND list = CreateChild(L"DataListWndClass", WS_VSCROLL, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
+    Superclass(L"LISTBOX", platform::kDataListClassName);
+    HWND list =
+        CreateChild(platform::kDataListClassName, WS_VSCROLL, 10, 10, 120, 80, WS_EX_CLIENTEDGE);
     RouteSkinPaint(list);
     Repaint(list);
     EXPECT_EQ(WindowPixel(list, 0, 0), skin::BorderColour);

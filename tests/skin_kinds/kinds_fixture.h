@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "platform/window_class_names.h"
 #include "skin/draw/glyph_sheets.h"
 #include "tests/skin/visual_state_print.h"
 #include "tests/support/pixels.h"

@@ -208,8 +208,8 @@ TEST_F(TogglePaintTest, DisabledOptionShowsPaleCircleAndDot) {
 
 TEST_F(TogglePaintTest, PaintBranchPaintsNormalWithForce) {
     // The paint handler knows check boxes by class name.
-    HWND box =
-        CreateChild(Superclass(L"BUTTON", L"ThunderRT6CheckBox"), BS_AUTO3STATE, 10, 10, 120, 17);
+    HWND box = CreateChild(Superclass(L"BUTTON", platform::kCheckBoxClassName), BS_AUTO3STATE, 10,
+                           10, 120, 17);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
     RouteSkinPaint(box);
     skin::StoreState(box, skin::VisualState::Pressed);
