@@ -5,6 +5,9 @@
 X86VM_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 X86VM_CACHE=${TAVEREL_CACHE:-/var/cache/taverel}/x86vm
 X86VM_SUITE=bookworm
+# The kernel reaches the guest's init in about 5 s, a minute under heavy
+# load; a machine that has not by then will not (it found no root disk).
+X86VM_BOOT_LIMIT=${X86VM_BOOT_LIMIT:-120}
 
 # The Debian mirror this machine's own apt uses (deb822 sources file).
 x86vm_mirror() {
@@ -32,17 +35,21 @@ x86vm_key() {
   } | sha256sum | cut -c1-16
 }
 
-# Boots the machine. The root image is used as a snapshot unless WRITABLE=1;
-# PAYLOAD is a tar the guest unpacks to /payload and whose guest.sh it runs;
-# RESULTS is a zeroed image the guest writes /results into as a tar. The
-# serial console (the guest's output) streams to standard output. Returns
-# QEMU's status, 124 when the machine ran past TIMEOUT seconds.
-x86vm_boot() {  # x86vm_boot IMAGE_DIR PAYLOAD RESULTS TIMEOUT
-  local dir=$1 payload=$2 results=$3 limit=$4 snapshot=on
+# Starts the machine in the background and sets X86VM_PID (that of timeout,
+# which passes a signal on to QEMU). The root disk is a snapshot unless
+# WRITABLE=1; PAYLOAD is a tar the guest unpacks to /payload and whose
+# guest.sh it runs; RESULTS is a zeroed image the guest writes /results into
+# as a tar. The serial console (the guest's output) and QEMU's own messages
+# go to CONSOLE (a file or a FIFO). The machine's status is QEMU's, 124 when
+# it ran past TIMEOUT seconds.
+x86vm_start() {  # x86vm_start IMAGE_DIR PAYLOAD RESULTS TIMEOUT CONSOLE
+  local dir=$1 payload=$2 results=$3 limit=$4 console=$5 snapshot=on
   [ "${WRITABLE:-0}" = 1 ] && snapshot=off
-  # -cpu max,-smap: with SMAP, QEMU's emulation faults on 32-bit Wine's iret
-  # and the guest kernel kills every Wine process.
-  timeout -k 10 "$limit" qemu-system-x86_64 \
+  # --foreground keeps QEMU in the caller's process group, where Ctrl+C and
+  # a signal to the group reach it. -cpu max,-smap: with SMAP, QEMU's
+  # emulation faults on 32-bit Wine's iret and the guest kernel kills every
+  # Wine process.
+  timeout --foreground -k 10 "$limit" qemu-system-x86_64 \
     -accel tcg,thread=multi -cpu max,-smap -smp 2 -m 2048 \
     -display none -monitor none -serial stdio -no-reboot -net none \
     -kernel "$dir/vmlinuz" \
@@ -52,7 +59,37 @@ x86vm_boot() {  # x86vm_boot IMAGE_DIR PAYLOAD RESULTS TIMEOUT
     -drive "file=$payload,if=none,id=payload,format=raw,readonly=on" \
     -device nvme,drive=payload,serial=payload \
     -drive "file=$results,if=none,id=results,format=raw" \
-    -device nvme,drive=results,serial=results </dev/null
+    -device nvme,drive=results,serial=results </dev/null >"$console" 2>&1 &
+  X86VM_PID=$!
+}
+
+# Copies the machine's console from standard input to standard output and
+# LOG, without carriage returns, until it ends. Returns 2 when the machine
+# did not come up: the console ended, or X86VM_BOOT_LIMIT seconds passed,
+# before the first line of its init ("vminit: up"); in the second case it
+# stops the machine (PID from x86vm_start) first. 0 otherwise.
+x86vm_console() {  # x86vm_console PID LOG
+  local pid=$1 log=$2 line left deadline=$((SECONDS + X86VM_BOOT_LIMIT))
+  while :; do
+    left=$((deadline - SECONDS))
+    if [ "$left" -le 0 ]; then
+      echo "x86vm: no word from the machine's init after $X86VM_BOOT_LIMIT s: stopping it" | tee -a "$log"
+      kill "$pid" 2>/dev/null
+      cat >/dev/null
+      return 2
+    fi
+    if IFS= read -r -t "$left" line; then
+      printf '%s\n' "${line%$'\r'}" | tee -a "$log"
+      case $line in "vminit: up"*) break ;; esac
+    elif [ $? -gt 128 ]; then
+      printf '%s' "$line" | tee -a "$log"  # part of a line, when the time ran out
+    else
+      [ -z "$line" ] || printf '%s\n' "${line%$'\r'}" | tee -a "$log"
+      return 2
+    fi
+  done
+  sed -u 's/\r$//' | tee -a "$log"
+  return 0
 }
 
 # Checks a finished image: the completion marker written last, the files'
@@ -71,21 +108,20 @@ x86vm_verify() {  # x86vm_verify IMAGE_DIR
   e2fsck -fn "$dir/root.img" >/dev/null 2>&1 || return 1
 }
 
-# Prints the folder of a verified image, building it first when there is none
-# or the one there fails the checks. One build at a time (flock).
+# Sets X86VM_IMAGE to the folder of a verified image, building it first when
+# there is none or the one there fails the checks. One build at a time (flock).
 x86vm_image() {
-  local key dir
-  key=$(x86vm_key)
-  dir="$X86VM_CACHE/$key"
-  mkdir -p "$X86VM_CACHE"
+  local dir
+  dir="$X86VM_CACHE/$(x86vm_key)"
+  mkdir -p "$X86VM_CACHE" || return 1
   (
     flock 9
     if ! x86vm_verify "$dir"; then
       [ -e "$dir" ] && echo "x86vm: the image in $dir is incomplete or damaged: building it again" >&2
-      rm -rf "$dir"
+      rm -rf --one-file-system "$dir"
       "$X86VM_DIR/image.sh" "$dir" >&2 || exit 1
       x86vm_verify "$dir" || { echo "x86vm: the image just built fails its checks" >&2; exit 1; }
     fi
   ) 9>"$X86VM_CACHE/build.lock" || return 1
-  echo "$dir"
+  X86VM_IMAGE=$dir
 }

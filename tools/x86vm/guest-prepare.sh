@@ -1,11 +1,13 @@
 # Runs once in the emulated machine while its image is built (root disk
 # writable): creates the 32-bit Wine prefix with the project's prefix settings
-# (tools/winenv.sh, carried in the payload), and its siblings for the other
-# DPIs the tests run at, so that no test run pays for Wine's first start.
+# (tools/winenv.sh, carried in the payload at its path in the clone), and its
+# siblings for the other DPIs the tests run at, so that no test run pays for
+# Wine's first start.
 set -u
+. /payload/env
 export WINE_LOADER=/usr/lib/wine/wine WINE_SERVER=/usr/lib/wine/wineserver32 WINE_ARCH=win32
 [ -x "$WINE_LOADER" ] && [ -x "$WINE_SERVER" ] || { echo "guest: no 32-bit Wine"; exit 1; }
-. /payload/winenv.sh
+. "$TAVEREL_REPO/tools/winenv.sh"
 echo "guest: $("$WINE_LOADER" --version)"
 base=/opt/taverel/wineprefix
 mkdir -p /opt/taverel

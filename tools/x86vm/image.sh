@@ -3,7 +3,7 @@
 # root (debootstrap, minbase) with i386 added and 32-bit Wine, Xvfb and fonts
 # installed in a chroot; Debian's cloud kernel (NVMe and ext4 built in, so no
 # initramfs); an ext4 image of the root; then one writable boot that creates
-# the 32-bit Wine prefix. Writes DIR/complete last. Everything comes from
+# the 32-bit Wine prefixes. Writes DIR/complete last. Everything comes from
 # Debian packages through the mirror of this machine's apt sources.
 # Called by x86vm_image (common.sh), which keys DIR and holds the lock.
 # usage: image.sh DIR
@@ -15,21 +15,31 @@ dir=$1
 
 work=$(mktemp -d "$X86VM_CACHE/build.XXXXXX")
 root=$work/root
-mounted=()
-cleanup() {
+# Unmounts whatever is mounted below the work folder, deepest first: the
+# chroot's /proc, /sys and /dev, and what an interrupted debootstrap left.
+unmount_all() {  # unmount_all [UMOUNT_OPTION]
   local m
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[i]}" 2>/dev/null || true; done
-  mounted=()
-  rm -rf "$work"
+  for m in $(findmnt -rn -o TARGET | awk -v w="$work/" 'index($0, w) == 1' | sort -r); do
+    umount ${1:+"$1"} "$m" || return 1
+  done
+}
+# On every way out, also a signal: the mounts go first, lazily in case a
+# process inside still holds one, and the removal stays on this file system,
+# so it can never reach into a mount that did not go.
+cleanup() {
+  unmount_all -l 2>/dev/null || true
+  rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 phase() { echo "x86vm: $* ($(date +%T))"; }
 
 mirror=$(x86vm_mirror)
 phase "debootstrap $X86VM_SUITE (amd64, minbase) from $mirror"
 debootstrap --variant=minbase --arch=amd64 "$X86VM_SUITE" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-  { tail -n 20 "$work/debootstrap.log"; exit 1; }
+  { tail -n 20 "$work/debootstrap.log"; echo "image.sh: debootstrap failed (above)" >&2; exit 1; }
 
 # The guest's apt uses the same sources as this machine (updates, security).
 rm -f "$root/etc/apt/sources.list"
@@ -38,14 +48,10 @@ cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/debian.s
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
 
-for m in proc sys dev dev/pts; do
-  case $m in
-    proc) mount -t proc proc "$root/proc" ;;
-    sys) mount -t sysfs sys "$root/sys" ;;
-    *) mount --bind "/$m" "$root/$m" ;;
-  esac
-  mounted+=("$root/$m")
-done
+mount -t proc proc "$root/proc"
+mount -t sysfs sys "$root/sys"
+mount --bind /dev "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
 in_root() { DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 chroot "$root" "$@"; }
 
 phase "installing Wine (wine32:i386), Xvfb and fonts in a chroot"
@@ -53,7 +59,7 @@ in_root dpkg --add-architecture i386
 in_root apt-get update -qq
 mapfile -t packages < <(x86vm_packages)
 in_root apt-get install -y -qq --no-install-recommends "${packages[@]}" >"$work/apt.log" 2>&1 ||
-  { tail -n 30 "$work/apt.log"; exit 1; }
+  { tail -n 30 "$work/apt.log"; echo "image.sh: installing packages.txt failed (above)" >&2; exit 1; }
 
 phase "the kernel from linux-image-cloud-amd64"
 kpkg=$(in_root apt-cache depends linux-image-cloud-amd64 | awk '/Depends: linux-image-/ {print $2; exit}')
@@ -68,8 +74,7 @@ in_root dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' >"$work/versi
 echo "$kpkg $(dpkg-deb -f "$root"/tmp/kernel/*.deb Version)" >>"$work/versions"
 in_root apt-get clean
 
-for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}"; done
-mounted=()
+unmount_all
 
 # Trim what a test machine never reads, then the init.
 rm -rf "$root"/tmp/* "$root"/var/lib/apt/lists/* "$root"/usr/share/doc/* "$root"/usr/share/man/* \
@@ -82,18 +87,17 @@ truncate -s 4G "$work/root.img"
 mkfs.ext4 -q -F -L taverel-x86 -d "$root" "$work/root.img"
 rm -rf "$root"
 
-phase "first boot: creating the 32-bit Wine prefix (about 3 minutes)"
-mkdir -p "$work/payload"
-cp "$here/guest-prepare.sh" "$work/payload/guest.sh"
-cp "$here/../winenv.sh" "$work/payload/winenv.sh"
-tar cf "$work/payload.tar" -C "$work" payload
-truncate -s 64M "$work/results.img"
-WRITABLE=1 x86vm_boot "$work" "$work/payload.tar" "$work/results.img" 900 | sed -u "s/^/  guest: /" ||
-  echo "x86vm: the machine stopped with status ${PIPESTATUS[0]}"
-mkdir -p "$work/results"
-tar xf "$work/results.img" -C "$work/results" 2>/dev/null || true
+# About 3 minutes on a quiet machine; 22 were seen with the load at 12 to
+# 16 on two cores. The limit leaves room beyond that: running out of it fails
+# the whole build.
+phase "first boot: creating the 32-bit Wine prefixes (3 to 22 minutes)"
+if ! X86VM_IMAGE=$work WRITABLE=1 "$here/run.sh" "$here/guest-prepare.sh" "$work/results" 3600 \
+  "$(cd "$here/.." && pwd)/winenv.sh" 2>&1 | sed -u "s/^/  guest: /"; then
+  echo "image.sh: the first boot did not finish (see the guest's lines above)" >&2
+  exit 1
+fi
 if [ "$(cat "$work/results/guest.rc" 2>/dev/null)" != 0 ]; then
-  echo "image.sh: the first boot did not create the Wine prefix" >&2
+  echo "image.sh: the first boot did not create the Wine prefixes" >&2
   exit 1
 fi
 e2fsck -fp "$work/root.img" >/dev/null || [ $? -le 1 ] || { echo "image.sh: root.img damaged" >&2; exit 1; }

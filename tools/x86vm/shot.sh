@@ -4,14 +4,12 @@
 # usage: tools/x86vm/shot.sh [BUILD_DIR] OUT.png
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/common.sh"
-. "$here/payload.sh"
 repo=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$repo/build/windows-x86}" && pwd) || exit 1
 png=$2
 out=$build/x86-run
 rm -rf "$out"
-x86vm_run "$here/guest-run.sh" "$out" "${TAVEREL_X86_TIMEOUT:-600}" \
+"$here/run.sh" "$here/guest-shot.sh" "$out" "${TAVEREL_X86_TIMEOUT:-600}" \
   "$repo/tools" "$build/app/ui/taverel.exe" || exit 1
 [ -s "$out/main.xwd" ] || { echo "x86: the machine took no screenshot"; exit 1; }
 convert "xwd:$out/main.xwd" -trim +repage "$png" || exit 1
