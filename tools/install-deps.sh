@@ -15,8 +15,9 @@ packages=(
   # The skin DLL's MSVC import library (llvm-dlltool), and the check that an
   # MSVC-style linker (lld-link) takes it.
   llvm lld
-  # The emulated machine the x86 build's tests run in (tools/x86vm).
-  qemu-system-x86 debootstrap e2fsprogs
+  # The emulated machine the x86 build's tests run in (tools/x86vm); sfdisk
+  # (fdisk) writes its root disk's partition table.
+  qemu-system-x86 debootstrap e2fsprogs fdisk
 )
 # One dpkg-query for all of them: ./run calls this every time.
 # (dpkg-query fails when it has never heard of a package: that one is missing.)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the emulated x86 machine's image into DIR (as root): an amd64 Debian
 # root (debootstrap, minbase) with i386 added and 32-bit Wine, Xvfb and fonts
-# installed in a chroot; Debian's cloud kernel (NVMe and ext4 built in, so no
-# initramfs); an ext4 image of the root; then one writable boot that creates
-# the 32-bit Wine prefixes. Writes DIR/complete last. Everything comes from
-# Debian packages through the mirror of this machine's apt sources.
+# installed in a chroot; Debian's cloud kernel (NVMe, partitions and ext4
+# built in, so no initramfs); a disk image with one partition holding the
+# root as ext4; then one writable boot that creates the 32-bit Wine prefixes.
+# Writes DIR/complete last. Everything comes from Debian packages through the
+# mirror of this machine's apt sources.
 # Called by x86vm_image (common.sh), which keys DIR and holds the lock.
 # usage: image.sh DIR
 set -euo pipefail
@@ -82,9 +83,14 @@ rm -rf "$root"/tmp/* "$root"/var/lib/apt/lists/* "$root"/usr/share/doc/* "$root"
 find "$root/usr/share/locale" -mindepth 1 -maxdepth 1 ! -name 'C*' -exec rm -rf {} +
 install -m 755 "$here/vminit" "$root/vminit"
 
-phase "ext4 image of the root"
-truncate -s 4G "$work/root.img"
-mkfs.ext4 -q -F -L taverel-x86 -d "$root" "$work/root.img"
+phase "root disk: one partition holding the root as ext4"
+# The partition table first, then the file system in the partition (mkfs
+# leaves the disk's first MiB alone when told the offset).
+truncate -s "$X86VM_ROOT_SIZE" "$work/root.img"
+printf 'label: dos\nlabel-id: 0x%s\nstart=%s, type=83\n' "$X86VM_DISK_ID" "$((X86VM_ROOT_OFFSET / 512))" |
+  sfdisk -q "$work/root.img"
+mkfs.ext4 -q -F -L taverel-x86 -E offset="$X86VM_ROOT_OFFSET" -d "$root" "$work/root.img" \
+  "$(((X86VM_ROOT_SIZE - X86VM_ROOT_OFFSET) / 1024))k"
 rm -rf "$root"
 
 # About 3 minutes on a quiet machine; 22 were seen with the load at 12 to
@@ -100,7 +106,11 @@ if [ "$(cat "$work/results/guest.rc" 2>/dev/null)" != 0 ]; then
   echo "image.sh: the first boot did not create the Wine prefixes" >&2
   exit 1
 fi
-e2fsck -fp "$work/root.img" >/dev/null || [ $? -le 1 ] || { echo "image.sh: root.img damaged" >&2; exit 1; }
+fs="$work/root.img?offset=$X86VM_ROOT_OFFSET"
+e2fsck -fp "$fs" >/dev/null || [ $? -le 1 ] || { echo "image.sh: root.img damaged" >&2; exit 1; }
+phase "root disk: $(dumpe2fs -h "$fs" 2>/dev/null | awk -F: '
+  /^Block count/ {n = $2} /^Free blocks/ {f = $2} /^Block size/ {b = $2}
+  END {printf "%.1f of %.1f GB used (%d %%)", (n - f) * b / 2^30, n * b / 2^30, 100 * (n - f) / n}')"
 
 # Sizes and the kernel's checksum, then the marker, last.
 {
