@@ -4,7 +4,9 @@
 
 X86VM_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 X86VM_CACHE=${TAVEREL_CACHE:-/var/cache/taverel}/x86vm
-X86VM_SUITE=bookworm
+# The guest runs this machine's Debian release, so the versions this
+# machine's apt offers (part of the cache key) are the guest's.
+X86VM_SUITE=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
 # The root disk: one partition from 1 MiB holding the root as ext4, found by
 # the kernel itself through its PARTUUID (this disk signature and partition
 # 1). The kernel probes the NVMe disks in parallel and numbers them in the
@@ -19,11 +21,43 @@ X86VM_ROOT_SIZE=$((8 * 1024 * 1024 * 1024))
 # load; a machine that has not by then will not (it found no root disk).
 X86VM_BOOT_LIMIT=${X86VM_BOOT_LIMIT:-120}
 
-# The Debian mirror this machine's own apt uses (deb822 sources file).
+# The Debian archives this machine's apt uses for the guest's release, its
+# updates and its security suite, as "SITE RELEASE COMPONENT" lines. apt
+# lists them itself, whether they are written in deb822 .sources files or a
+# classic sources.list; Debian's own servers when it names none.
+x86vm_archives() {
+  local s=$X86VM_SUITE lines
+  lines=$(apt-get indextargets --format '$(SITE) $(RELEASE) $(COMPONENT)' \
+    'Identifier: Packages' 'Target-Of: deb' 2>/dev/null |
+    awk -v s="$s" '$2 == s || $2 == s "-updates" || $2 == s "-security"' | sort -u)
+  if [ -z "$lines" ]; then
+    lines=$(printf '%s\n' "http://deb.debian.org/debian $s main" \
+      "http://deb.debian.org/debian $s-updates main" \
+      "http://deb.debian.org/debian-security $s-security main")
+  fi
+  echo "$lines"
+}
+
+# The mirror debootstrap fetches the guest's root from.
 x86vm_mirror() {
-  local m
-  m=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true)
-  echo "${m:-http://deb.debian.org/debian}"
+  x86vm_archives | awk -v s="$X86VM_SUITE" '$2 == s {print $1; exit}'
+}
+
+# The guest's apt sources (deb822), one entry per archive and release. They
+# trust Debian's archive keyring, which the guest has: a keyring file this
+# machine's sources name need not exist there.
+x86vm_sources() {
+  x86vm_archives | awk '
+    { key = $1 " " $2; if (!(key in components)) order[n++] = key; components[key] = components[key] " " $3 }
+    END {
+      for (i = 0; i < n; i++) {
+        split(order[i], k, " ")
+        if (i) print ""
+        print "Types: deb"; print "URIs: " k[1]; print "Suites: " k[2]
+        print "Components:" components[order[i]]
+        print "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg"
+      }
+    }'
 }
 
 # The guest's packages, one a line, without comments.
@@ -31,16 +65,19 @@ x86vm_packages() {
   sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$X86VM_DIR/packages.txt"
 }
 
-# The cache key: everything that goes into the image. The scripts that build
-# it, the prefix settings (tools/winenv.sh), the package list, the mirror and
-# its sources, and the versions this machine's apt offers for the packages
-# that decide the image (wine32 has the same version as wine).
+# The cache key: everything that goes into the image. The scripts that make
+# its content (image.sh, the init, the first boot's guest-prepare.sh and the
+# prefix settings in tools/winenv.sh), the package list, the release, the
+# disk's layout, the guest's sources, and the versions this machine's apt
+# offers for the packages that decide the image (wine32 has the same version
+# as wine). The host's side of a boot (run.sh, the QEMU line below) only
+# carries files in and out, so changing it keeps the image.
 x86vm_key() {
   {
-    cat "$X86VM_DIR/common.sh" "$X86VM_DIR/image.sh" "$X86VM_DIR/vminit" \
-        "$X86VM_DIR/guest-prepare.sh" "$X86VM_DIR/packages.txt" "$X86VM_DIR/../winenv.sh"
-    cat /etc/apt/sources.list.d/debian.sources 2>/dev/null || true
-    echo "$X86VM_SUITE $(x86vm_mirror)"
+    cat "$X86VM_DIR/image.sh" "$X86VM_DIR/vminit" "$X86VM_DIR/guest-prepare.sh" \
+      "$X86VM_DIR/packages.txt" "$X86VM_DIR/../winenv.sh"
+    echo "$X86VM_SUITE $X86VM_DISK_ID $X86VM_ROOT_OFFSET $X86VM_ROOT_SIZE"
+    x86vm_sources
     apt-cache policy wine linux-image-cloud-amd64 xvfb 2>/dev/null | awk '/^[^ ]/ || /Candidate:/'
   } | sha256sum | cut -c1-16
 }

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the emulated x86 machine's image into DIR (as root): an amd64 Debian
-# root (debootstrap, minbase) with i386 added and 32-bit Wine, Xvfb and fonts
-# installed in a chroot; Debian's cloud kernel (NVMe, partitions and ext4
-# built in, so no initramfs); a disk image with one partition holding the
-# root as ext4; then one writable boot that creates the 32-bit Wine prefixes.
-# Writes DIR/complete last. Everything comes from Debian packages through the
-# mirror of this machine's apt sources.
+# root of this machine's release (debootstrap, minbase) with i386 added and
+# 32-bit Wine, Xvfb and fonts installed in a chroot; Debian's cloud kernel
+# (NVMe, partitions and ext4 built in, so no initramfs); a disk image with
+# one partition holding the root as ext4; then one writable boot that creates
+# the 32-bit Wine prefixes. Writes DIR/complete last. Everything comes from
+# Debian packages through the mirrors of this machine's apt sources.
 # Called by x86vm_image (common.sh), which keys DIR and holds the lock.
 # usage: image.sh DIR
 set -euo pipefail
@@ -13,6 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 dir=$1
 [ "$(id -u)" = 0 ] || { echo "image.sh: building the image needs root" >&2; exit 1; }
+[ -n "$X86VM_SUITE" ] || { echo "image.sh: /etc/os-release names no VERSION_CODENAME to build" >&2; exit 1; }
 
 work=$(mktemp -d "$X86VM_CACHE/build.XXXXXX")
 root=$work/root
@@ -42,9 +43,10 @@ phase "debootstrap $X86VM_SUITE (amd64, minbase) from $mirror"
 debootstrap --variant=minbase --arch=amd64 "$X86VM_SUITE" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
   { tail -n 20 "$work/debootstrap.log"; echo "image.sh: debootstrap failed (above)" >&2; exit 1; }
 
-# The guest's apt uses the same sources as this machine (updates, security).
+# The guest's apt uses this machine's mirrors for the release, its updates
+# and its security suite.
 rm -f "$root/etc/apt/sources.list"
-cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/debian.sources"
+x86vm_sources >"$root/etc/apt/sources.list.d/debian.sources"
 # No services start in a chroot.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
