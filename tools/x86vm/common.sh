@@ -156,20 +156,68 @@ x86vm_verify() {  # x86vm_verify IMAGE_DIR
   e2fsck -fn "$dir/root.img?offset=$X86VM_ROOT_OFFSET" >/dev/null 2>&1 || return 1
 }
 
-# Sets X86VM_IMAGE to the folder of a verified image, building it first when
-# there is none or the one there fails the checks. One build at a time (flock).
+# Holds the image in DIR when it passes the checks: a shared lock on its
+# `complete`, on descriptor 8 of the calling shell for as long as it lives
+# (x86vm_prune deletes no image so held), and the time of this use in
+# `used`. False, holding nothing, otherwise.
+x86vm_hold() {  # x86vm_hold DIR
+  if [ -f "$1/complete" ] && exec 8<"$1/complete" && flock -s 8 &&
+    x86vm_verify "$1" && touch "$1/used"; then
+    return 0
+  fi
+  exec 8<&-
+  return 1
+}
+
+# After a new image is complete: keeps it and the image used last before it,
+# and deletes every other folder of the cache (older images, failed or
+# interrupted builds), but not an image a run holds. Called under the build
+# lock, so no build is in progress.
+x86vm_prune() {  # x86vm_prune NEW_DIR
+  local new=$1 d t kept=0
+  for d in "$X86VM_CACHE"/*/; do
+    d=${d%/}
+    [ "$d" = "$new" ] && continue
+    # An image from before the `used` stamp counts from its completion.
+    t=$(stat -c %Y "$d/used" 2>/dev/null || stat -c %Y "$d/complete" 2>/dev/null || echo 0)
+    echo "$t $d"
+  done | sort -rn | while read -r t d; do
+    if [ -f "$d/complete" ]; then
+      if [ $kept = 0 ]; then
+        kept=1
+        continue
+      fi
+      if ! (flock -n -x 7 && rm -rf --one-file-system "$d") 7<"$d/complete"; then
+        echo "x86vm: $d is in use: left for the next prune" >&2
+        continue
+      fi
+    else
+      rm -rf --one-file-system "$d" || { echo "x86vm: could not delete all of $d" >&2; continue; }
+    fi
+    echo "x86vm: deleted $d" >&2
+  done
+}
+
+# Sets X86VM_IMAGE to the folder of this machine's image and holds it
+# (x86vm_hold), building it first when there is none or the one there fails
+# the checks. A ready image needs no lock but its own, so a run does not wait
+# for another key's build; building takes the cache's build lock (flock), one
+# build at a time, and ends with a prune.
 x86vm_image() {
   local dir
   dir="$X86VM_CACHE/$(x86vm_key)"
   mkdir -p "$X86VM_CACHE" || return 1
-  (
-    flock 9
-    if ! x86vm_verify "$dir"; then
-      [ -e "$dir" ] && echo "x86vm: the image in $dir is incomplete or damaged: building it again" >&2
-      rm -rf --one-file-system "$dir"
-      "$X86VM_DIR/image.sh" "$dir" >&2 || exit 1
-      x86vm_verify "$dir" || { echo "x86vm: the image just built fails its checks" >&2; exit 1; }
-    fi
-  ) 9>"$X86VM_CACHE/build.lock" || return 1
+  if ! x86vm_hold "$dir"; then
+    {
+      flock 9 || return 1
+      if ! x86vm_hold "$dir"; then
+        [ -e "$dir" ] && echo "x86vm: the image in $dir is incomplete or damaged: building it again" >&2
+        rm -rf --one-file-system "$dir"
+        "$X86VM_DIR/image.sh" "$dir" >&2 || return 1
+        x86vm_hold "$dir" || { echo "x86vm: the image just built fails its checks" >&2; return 1; }
+        x86vm_prune "$dir"
+      fi
+    } 9>"$X86VM_CACHE/build.lock" || return 1
+  fi
   X86VM_IMAGE=$dir
 }
