@@ -23,16 +23,20 @@ shift 3
 
 # On every way out, also Ctrl+C or a signal: the machine is stopped and
 # waited for (with the console's reader) before the temporary folder goes.
+# A signal is then raised again, so that the caller stops too (a shell goes
+# on after Ctrl+C when its command ends as if it had handled it).
 work= machine=
 cleanup() {
   [ -z "$machine" ] || kill "$machine" 2>/dev/null
+  machine=
   wait
   [ -z "$work" ] || rm -rf "$work"
+  work=
 }
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-trap 'exit 129' HUP
+for signal in INT TERM HUP; do
+  trap "cleanup; trap - $signal; kill -s $signal \$\$" "$signal"
+done
 
 if [ -z "${X86VM_IMAGE:-}" ]; then
   x86vm_image || { echo "x86vm: no machine image" >&2; exit 3; }
