@@ -8,7 +8,7 @@
 # usage: tools/x86vm/test.sh [BUILD_DIR]
 #   TAVEREL_X86_TESTS=REGEX   only the programs CTest's -R selects
 #   TAVEREL_X86_EXCLUDE=REGEX without those CTest's -E selects
-#   TAVEREL_X86_TIMEOUT=S     the limit for the whole run (default 1200 s)
+#   TAVEREL_X86_TIMEOUT=S     the limit for the whole run (default 3600 s)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -26,7 +26,10 @@ expected=$(cd "$build" && ctest -N ${TAVEREL_X86_TESTS:+-R "$TAVEREL_X86_TESTS"}
   sed -n 's/^ *Test *#[0-9]*: *//p')
 [ -n "$expected" ] || { echo "x86: CTest lists no tests in $build"; exit 1; }
 
-"$here/run.sh" "$here/guest-tests.sh" "$out" "${TAVEREL_X86_TIMEOUT:-1200}" \
+# The limit only catches a machine that hangs: CTest in the guest times each
+# program. The default set took 4.5 minutes on a quiet machine and 18 under
+# nice with the load about 4, close to the 20 allowed before.
+"$here/run.sh" "$here/guest-tests.sh" "$out" "${TAVEREL_X86_TIMEOUT:-3600}" \
   "$repo/tools" "$repo/tests/loader/planted_dll_test.sh" "$build"
 machine=$?
 # A machine that never ran the tests is not a test failure: say which it is.
