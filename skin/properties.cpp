@@ -59,6 +59,11 @@ StateImages TakeStateImages(HWND window) {
     return StateImages::Adopt(handles);
 }
 
+void DeleteStateImages(HWND window) {
+    // The owner goes out of scope here, and with it the eight handles.
+    const StateImages images = TakeStateImages(window);
+}
+
 HDC StateImageDc(HWND window, int state) {
     return reinterpret_cast<HDC>(GetSkinProp(window, prop::StateDc(state)));
 }

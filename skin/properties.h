@@ -46,6 +46,8 @@ void StorePreviousProcedure(HWND window, WNDPROC previous);
 void StoreStateImages(HWND window, StateImages images);
 // The images the window keeps, its eight properties removed.
 StateImages TakeStateImages(HWND window);
+// The same, and the images deleted.
+void DeleteStateImages(HWND window);
 // The DC of one state's image (nullptr when there is none).
 HDC StateImageDc(HWND window, int state);
 

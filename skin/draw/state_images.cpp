@@ -4,14 +4,6 @@
 
 namespace taverel::skin {
 
-namespace {
-
-bool IsState(int state) {
-    return state >= 0 && state < VisualStateCount;
-}
-
-}  // namespace
-
 StateImages::StateImages(HDC reference, int width, int height) {
     for (Image& image : images_) {
         image.dc.reset(CreateCompatibleDC(reference));
@@ -54,14 +46,6 @@ void StateImages::Resize(HDC reference, int width, int height) {
         SelectObject(image.dc.get(), bitmap.get());
         image.bitmap = std::move(bitmap);
     }
-}
-
-HDC StateImages::dc(int state) const {
-    return IsState(state) ? images_[state].dc.get() : nullptr;
-}
-
-HBITMAP StateImages::bitmap(int state) const {
-    return IsState(state) ? images_[state].bitmap.get() : nullptr;
 }
 
 }  // namespace taverel::skin

@@ -42,10 +42,6 @@ public:
     // made keeps its old one.
     void Resize(HDC reference, int width, int height);
 
-    // The image of state number `state` (nullptr when missing or out of range).
-    HDC dc(int state) const;
-    HBITMAP bitmap(int state) const;
-
 private:
     struct Image {
         // Destroyed from the bottom up: the DC, then its bitmap.

@@ -182,13 +182,13 @@ void TakeOver(HWND window) {
 }
 
 void GiveBack(HWND window) {
-    // Taken off the button, the images are deleted with their owner.
-    TakeStateImages(window);
+    DeleteStateImages(window);
     StopFadeTimer(window);
     // Only what the skin changed goes back: the type, while it is still the
     // skin's owner-draw, and the region, while it is still the skin's. The
     // rest of the style (enabled, visible, tab stop) is the program's, and
-    // so is a type or region it has set since.
+    // so is a type or region it has set since. The type in OLDSTYLE is the
+    // one the program or the dialog manager set last (SetStyle below).
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if ((style & BS_TYPEMASK) == BS_OWNERDRAW) {
         const LONG_PTR type = GetSkinProp(window, prop::OldStyle) & BS_TYPEMASK;

@@ -1,9 +1,9 @@
-// The frames of list-like controls and grids, the flat frame that replaces a
-// sunken client edge on every other window, and the kinds that have nothing
-// but frames: forms, data lists, combo boxes' lists, grids and all others.
+// The flat borders the skin draws: around list-like controls and grids, and
+// in place of a sunken client edge on every other window; and the kinds that
+// have nothing of the skin's but such a border: data lists, combo boxes'
+// lists, grids and all others.
 #include "platform/handles.h"
 #include "platform/window_procedure.h"
-#include "skin/attach.h"
 #include "skin/draw/colours.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/primitives.h"
@@ -36,15 +36,6 @@ LRESULT PaintGridFrameBranch(WNDPROC previous, HWND window, UINT message, WPARAM
     return result;
 }
 
-// A form brings its whole tree along.
-void TakeOverChildren(HWND form) {
-    EnumChildWindows(form, SkinChildCallback, 0);
-}
-
-void GiveBackChildren(HWND form) {
-    EnumChildWindows(form, UnskinChildCallback, 0);
-}
-
 }  // namespace
 
 LRESULT PaintClientEdgeFrame(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
@@ -69,13 +60,6 @@ LRESULT PaintClientEdgeFrame(WNDPROC previous, HWND window, UINT message, WPARAM
                        GetBkColor(client.get()));
     }
     return result;
-}
-
-KindEntryPoints FormKind() {
-    KindEntryPoints k;
-    k.take_over = TakeOverChildren;
-    k.give_back = GiveBackChildren;
-    return k;
 }
 
 KindEntryPoints DataListKind() {
