@@ -158,7 +158,11 @@ int SkinWindow(HWND window) {
     if (!platform::IsWindowOfThisThread(window))
         return 0;
 
-    const KindEntryPoints& kind = EntryPointsOf(window);
+    // Decided once: whatever type the program gives the window later, it is
+    // handled, and given back, as this kind.
+    const ControlKind taken_as = GetControlKind(window);
+    const KindEntryPoints& kind = EntryPointsOf(taken_as);
+    KeepKind(window, taken_as);
     kind.take_over(window);
 
     // Given back earlier with the skin's procedure still in the chain, under
@@ -176,6 +180,7 @@ int SkinWindow(HWND window) {
     const WNDPROC previous = platform::ReplaceWindowProcedure(window, SkinWindowProc);
     if (!previous) {
         kind.give_back(window);
+        ForgetKind(window);
         return 0;
     }
     CountTakenOver();
@@ -196,6 +201,7 @@ int UnskinWindow(HWND window) {
         return 0;
 
     EntryPointsOf(window).give_back(window);
+    ForgetKind(window);
 
     RemoveSkinProp(window, prop::ProcAddr);
     // A procedure installed after the skin's (a later subclass) calls the

@@ -44,18 +44,33 @@ ControlKind ClassifyButtonStyle(LONG_PTR style) {
     }
 }
 
+namespace {
+
+// Whether the window's kind follows its button type: the button classes.
+bool KindFollowsType(HWND window) {
+    return ClassifyClassName(LowerClassName(window)) == ControlKind::PushButton;
+}
+
+}  // namespace
+
 ControlKind GetControlKind(HWND window) {
     const ControlKind by_name = ClassifyClassName(LowerClassName(window));
     if (by_name != ControlKind::PushButton)
         return by_name;
-    // A push button the skin took over is owner-drawn by the skin's own hand
-    // and keeps its style from before in OLDSTYLE (only push buttons carry
-    // it). It stays a push button to the skin until it is given back, even
-    // when the program sets another type meanwhile: its state images and
-    // timer are released by the push button's give-back, and by no other.
-    if (const LONG_PTR before = GetSkinProp(window, prop::OldStyle))
-        return ClassifyButtonStyle(before);
+    // Stored one above the kind's number, so that absent (0) means none.
+    if (const INT_PTR kept = GetSkinProp(window, prop::Kind))
+        return static_cast<ControlKind>(kept - 1);
     return ClassifyButtonStyle(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+void KeepKind(HWND window, ControlKind kind) {
+    if (KindFollowsType(window))
+        SetSkinProp(window, prop::Kind, static_cast<INT_PTR>(kind) + 1);
+}
+
+void ForgetKind(HWND window) {
+    if (KindFollowsType(window))
+        RemoveSkinProp(window, prop::Kind);
 }
 
 }  // namespace taverel::skin

@@ -37,7 +37,16 @@ ControlKind ClassifyClassName(const std::wstring& lower_class_name);
 // buttons are check boxes and option buttons; group boxes, owner-drawn,
 // push-like toggles and every other type draw themselves (Other).
 ControlKind ClassifyButtonStyle(LONG_PTR style);
-// By class name, and for the button classes by button type as well.
+// By class name; for a window of a button class, the kind it was taken over
+// as while it is skinned, else the kind of its present button type.
 ControlKind GetControlKind(HWND window);
+
+// The kind is decided when a window is taken over and kept until it is given
+// back: its properties, images and timer are the ones that kind made, and
+// only that kind's give-back releases them. A class name never changes, but
+// a button's type does (BM_SETSTYLE, SetWindowLongPtr), so a window of a
+// button class keeps the kind in SKINKIND; other windows store nothing.
+void KeepKind(HWND window, ControlKind kind);
+void ForgetKind(HWND window);
 
 }  // namespace taverel::skin

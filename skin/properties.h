@@ -22,6 +22,9 @@ constexpr const wchar_t* HmIndex = L"HMINDEX";
 // A window given back while a procedure installed after the skin's still
 // calls it: the procedure the skin's passes every message on to.
 constexpr const wchar_t* PassProc = L"PASSPROC";
+// A window of a button class: the kind it was taken over as, kept until it
+// is given back whatever type the program gives it meanwhile.
+constexpr const wchar_t* Kind = L"SKINKIND";
 // "HDC" or "BMP" followed by the state number 0..3.
 const wchar_t* StateDc(int state);
 const wchar_t* StateBitmap(int state);

@@ -59,11 +59,21 @@ void MarkIfDisabled(HWND window) {
         StoreState(window, VisualState::Disabled);
 }
 
+// The skin draws the button while it is owner-drawn, as the skin made it. A
+// type the program sets since (a check box, a radio button) draws itself,
+// and the skin's images would cover it; the button is still the skin's push
+// button, and is given back as one.
+bool DrawnBySkin(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
 // The image of the stored state at `level`, straight from the button's own
 // image onto the window: no canvas, and no DC beyond the window's own when
 // none is given. Every property is read once (each read is a round trip to
 // the window system, which costs as much as a small blend under Wine).
 void BlendStoredState(HWND window, HDC dc, INT_PTR level) {
+    if (!DrawnBySkin(window))
+        return;
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
     const int state = StateNumber(StoredState(window));
@@ -132,7 +142,9 @@ bool HasButtonRegion(HWND window) {
 
 namespace {
 
-LRESULT PaintPushButton(WNDPROC, HWND window, UINT, WPARAM, LPARAM) {
+LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (!DrawnBySkin(window))
+        return platform::ForwardMessage(previous, window, message, wparam, lparam);
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, FullLevel);
     const platform::PaintDc paint(window);

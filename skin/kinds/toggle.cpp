@@ -169,8 +169,17 @@ namespace {
 
 using TogglePainter = int (*)(HWND window, VisualState state, bool force);
 
-template <TogglePainter Paint>
+template <TogglePainter Painter, ControlKind Kind>
 struct Toggle {
+    // The glyph goes on while the control draws itself as a toggle of its
+    // kind. A type the program sets since (push-like, a push button,
+    // owner-drawn) draws itself whole, with no box to cover; the window is
+    // still this kind's, and is given back as one.
+    static int Paint(HWND window, VisualState state, bool force) {
+        if (ClassifyButtonStyle(GetWindowLongPtrW(window, GWL_STYLE)) != Kind)
+            return 0;
+        return Painter(window, state, force);
+    }
     static LRESULT PaintMessage(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
                                 LPARAM lparam) {
         const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
@@ -235,18 +244,21 @@ struct Toggle {
     }
 };
 
+using CheckBoxToggle = Toggle<PaintCheckBox, ControlKind::CheckBox>;
+using OptionButtonToggle = Toggle<PaintOptionButton, ControlKind::OptionButton>;
+
 }  // namespace
 
 KindEntryPoints CheckBoxKind() {
-    return Toggle<PaintCheckBox>::EntryPoints();
+    return CheckBoxToggle::EntryPoints();
 }
 
 KindEntryPoints OptionButtonKind() {
-    KindEntryPoints k = Toggle<PaintOptionButton>::EntryPoints();
+    KindEntryPoints k = OptionButtonToggle::EntryPoints();
     // Gaining or losing the focus makes an option button redraw itself
     // (its focus rectangle, and a check that follows the focus), which
     // covers the skin's circle; check boxes are left alone.
-    k.focus_changed = Toggle<PaintOptionButton>::Refresh;
+    k.focus_changed = OptionButtonToggle::Refresh;
     return k;
 }
 

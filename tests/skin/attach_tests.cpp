@@ -3,6 +3,7 @@
 #include "platform/window_procedure.h"
 #include "skin/attach.h"
 #include "skin/control_kind.h"
+#include "skin/draw/colours.h"
 #include "skin/draw/glyph_sheets.h"
 #include "skin/engine_state.h"
 #include "skin/properties.h"
@@ -22,9 +23,10 @@ using testing::CreateMainLikeTree;
 using testing::CreateTestForm;
 using testing::MainLikeTree;
 
-constexpr const wchar_t* kPushButtonProps[] = {
-    L"HDC0", L"BMP0",     L"HDC1",      L"BMP1",    L"HDC2",     L"BMP2",       L"HDC3",
-    L"BMP3", L"OLDSTYLE", L"MOUSEFLAG", L"TIMERID", L"OLDSTATE", L"ALPHALEVEL", L"PROCADDR"};
+constexpr const wchar_t* kPushButtonProps[] = {L"HDC0",       L"BMP0",      L"HDC1",    L"BMP1",
+                                               L"HDC2",       L"BMP2",      L"HDC3",    L"BMP3",
+                                               L"OLDSTYLE",   L"MOUSEFLAG", L"TIMERID", L"OLDSTATE",
+                                               L"ALPHALEVEL", L"PROCADDR",  L"SKINKIND"};
 
 struct PropertyList {
     std::vector<std::wstring> names;
@@ -83,7 +85,7 @@ TEST_F(AttachTest, MainLikeTreeSkinsEightWindowsWithTheirKindsProperties) {
     const std::vector<std::wstring> button = PropertiesOf(tree_.calculate);
     for (const wchar_t* name : kPushButtonProps)
         EXPECT_TRUE(Has(button, name)) << "missing " << static_cast<const void*>(name);
-    EXPECT_EQ(14u, button.size());
+    EXPECT_EQ(15u, button.size());
     EXPECT_EQ(button_style, GetSkinProp(tree_.calculate, prop::OldStyle));
     EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrW(tree_.calculate, GWL_STYLE) & BS_TYPEMASK);
     EXPECT_EQ(VisualState::Normal, StoredState(tree_.calculate));
@@ -161,12 +163,46 @@ TEST_F(AttachTest, ButtonStylesAndStates) {
         EXPECT_FALSE(has_region(w));
     }
 
+    // A type the program sets while the window is skinned changes neither its
+    // kind nor what it is given back as, and never leaves it blank: it shows
+    // what the platform draws for that type, as a twin never skinned does.
+    const auto differs_from_twin = [&](HWND w) {
+        const RECT r = taverel::testing::RectIn(w, tree_.form);
+        const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(w, GWL_STYLE));
+        const HWND twin = CreateChild(tree_.form, taverel::testing::ClassOf(w).c_str(), L"", style,
+                                      130, 100, r.right - r.left, r.bottom - r.top);
+        SetWindowTextW(twin, taverel::testing::TextOf(w).c_str());
+        for (HWND shown : {w, twin})
+            RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        using taverel::testing::ReadWindow;
+        const int differences = taverel::testing::CountDifferences(
+            ReadWindow(w, taverel::testing::WindowArea::Whole),
+            ReadWindow(twin, taverel::testing::WindowArea::Whole));
+        DestroyWindow(twin);
+        return differences;
+    };
+    SetWindowLongPtrW(three, GWL_STYLE, GetWindowLongPtrW(three, GWL_STYLE) | BS_PUSHLIKE);
+    SendMessageW(check, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageW(owner_drawn, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageW(radio, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    n = 0;
+    for (HWND w : {owner_drawn, check, radio, three}) {
+        EXPECT_EQ(kinds[n], GetControlKind(w)) << n;
+        EXPECT_EQ(0, differs_from_twin(w)) << n;
+        ++n;
+    }
+    // Made a check box again, it shows the skin's square again.
+    SendMessageW(check, BM_SETSTYLE, BS_AUTOCHECKBOX, TRUE);
+    UpdateWindow(check);
+    EXPECT_GT(taverel::testing::CountPixels(check, RECT{0, 0, 13, 22}, BorderColour), 0);
+
     // A push button the program turns into a check box while skinned stays
     // the skin's push button until given back, so its images go with it.
     SendMessageW(disabled, BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE);
     EXPECT_EQ(ControlKind::PushButton, GetControlKind(disabled));
     ASSERT_EQ(1, DetachSkin(tree_.form));
-    EXPECT_TRUE(PropertiesOf(disabled).empty());
+    for (HWND w : {disabled, owner_drawn, check, radio, three, group})
+        EXPECT_TRUE(PropertiesOf(w).empty());
     EXPECT_EQ(BS_AUTOCHECKBOX, GetWindowLongPtrW(disabled, GWL_STYLE) & BS_TYPEMASK);
 }
 
