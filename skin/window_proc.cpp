@@ -154,6 +154,10 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
             return EntryPointsOf(window).nc_paint(previous, window, message, wparam, lparam);
         case BM_SETCHECK:
             return EntryPointsOf(window).set_check(previous, window, message, wparam, lparam);
+        case BM_SETSTYLE:
+            return EntryPointsOf(window).set_style(previous, window, message, wparam, lparam);
+        case WM_GETDLGCODE:
+            return EntryPointsOf(window).dialog_code(previous, window, message, wparam, lparam);
         case WM_TIMER:
             EntryPointsOf(window).timer(window, wparam);
             return platform::ForwardMessage(previous, window, message, wparam, lparam);

@@ -5,9 +5,10 @@
 
 namespace taverel::skin {
 
-// Routes 19 messages: each is forwarded to the procedure kept in PROCADDR
-// and the rest of the work goes to the window's kind; everything else is
-// only forwarded. Without PROCADDR, DefWindowProcW.
+// Routes 22 messages: each is forwarded to the procedure kept in PROCADDR
+// and the rest of the work goes to the window's kind (or the kind takes the
+// message whole); everything else is only forwarded. Without PROCADDR,
+// DefWindowProcW.
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // After a left-button release anywhere in the tree: the kind's

@@ -39,8 +39,10 @@ struct KindEntryPoints {
     // WM_PAINT and WM_NCPAINT whole.
     Handler paint = ForwardOnly;
     Handler nc_paint = PaintClientEdgeFrame;
-    // BM_SETCHECK whole.
+    // BM_SETCHECK, BM_SETSTYLE and WM_GETDLGCODE whole.
     Handler set_check = ForwardOnly;
+    Handler set_style = ForwardOnly;
+    Handler dialog_code = ForwardOnly;
 
     // Run after the message has been forwarded, while the window is still skinned.
     void (*sized)(HWND window) = no_work::Window;

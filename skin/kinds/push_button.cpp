@@ -305,6 +305,38 @@ void Tick(HWND window, WPARAM timer) {
     SetSkinProp(window, prop::AlphaLevel, level);
 }
 
+bool IsPushType(LONG_PTR type) {
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+// BM_SETSTYLE: the dialog manager moves the default with it (DM_SETDEFID,
+// Tab onto a push button), and a program may set any type. The type asked
+// for becomes the button's own, to be given back; a push type stays the
+// skin's owner-draw meanwhile, so the skin goes on drawing it.
+LRESULT SetStyle(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const LONG_PTR type = static_cast<LONG_PTR>(wparam) & BS_TYPEMASK;
+    const LONG_PTR kept = GetSkinProp(window, prop::OldStyle);
+    SetSkinProp(window, prop::OldStyle, (kept & ~LONG_PTR{BS_TYPEMASK}) | type);
+    if (IsPushType(type))
+        wparam = (wparam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW;
+    return platform::ForwardMessage(previous, window, message, wparam, lparam);
+}
+
+// WM_GETDLGCODE: an owner-drawn button tells the dialog manager it is only
+// a button, which would keep it from finding, moving or drawing the default.
+// Owner-drawn by the skin, the button answers as the platform's push button
+// of its own type does.
+LRESULT DialogCode(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
+    if (!IsSkinned(window) || !DrawnBySkin(window))
+        return result;
+    const LONG_PTR type = GetSkinProp(window, prop::OldStyle) & BS_TYPEMASK;
+    if (!IsPushType(type))
+        return result;
+    const LRESULT push = type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+    return (result & ~LRESULT{DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON}) | DLGC_BUTTON | push;
+}
+
 }  // namespace
 
 KindEntryPoints PushButtonKind() {
@@ -312,6 +344,8 @@ KindEntryPoints PushButtonKind() {
     k.take_over = TakeOver;
     k.give_back = GiveBack;
     k.paint = PaintPushButton;
+    k.set_style = SetStyle;
+    k.dialog_code = DialogCode;
     k.sized = Resize;
     k.follows_pointer = true;
     k.mouse_move = MouseMove;

@@ -81,5 +81,35 @@ TEST(PlainDialog, GivenBackWhileOpenEndsAsTheProgramLeftIt) {
     DestroyWindow(dialog);
 }
 
+// The dialog manager finds and moves the default push button while the
+// buttons are skinned (DM_SETDEFID, the focus moving onto a push button),
+// and the default given back is the one set last.
+TEST(PlainDialog, DefaultButtonMovesWhileSkinned) {
+    const HWND dialog = gallery::CreatePlainDialog(nullptr, false);
+    ASSERT_EQ(1, AttachSkin(dialog));
+    const auto code = [dialog](int id) {
+        return SendDlgItemMessageW(dialog, id, WM_GETDLGCODE, 0, 0) & ~DLGC_BUTTON;
+    };
+    const auto type = [dialog](int id) {
+        return GetWindowLongPtrW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK;
+    };
+    EXPECT_EQ(DLGC_DEFPUSHBUTTON, code(IDOK));
+    SendMessageW(dialog, DM_SETDEFID, PUSH_ID, 0);
+    EXPECT_EQ(DLGC_UNDEFPUSHBUTTON, code(IDOK));
+    EXPECT_EQ(DLGC_DEFPUSHBUTTON, code(PUSH_ID));
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDCANCEL)), 1);
+    EXPECT_EQ(DLGC_DEFPUSHBUTTON, code(IDCANCEL));
+    EXPECT_EQ(DLGC_UNDEFPUSHBUTTON, code(PUSH_ID));
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, EDIT_ID)), 1);
+    EXPECT_EQ(DLGC_DEFPUSHBUTTON, code(PUSH_ID));
+    for (int id : {PUSH_ID, IDOK, IDCANCEL})
+        EXPECT_EQ(BS_OWNERDRAW, type(id));
+    ASSERT_EQ(1, DetachSkin(dialog));
+    EXPECT_EQ(BS_DEFPUSHBUTTON, type(PUSH_ID));
+    EXPECT_EQ(BS_PUSHBUTTON, type(IDOK));
+    EXPECT_EQ(BS_PUSHBUTTON, type(IDCANCEL));
+    DestroyWindow(dialog);
+}
+
 }  // namespace
 }  // namespace taverel::skin

@@ -186,24 +186,32 @@ TEST_F(PushButtonTest, RegionIsRoundedAfterSkinningAndAfterResize) {
         EXPECT_EQ(0u, GetObjectType(object));
 }
 
-// Buttons whose style has the check-box or radio bits (owner-drawn
-// included) keep their own drawing: WM_PAINT reaches their procedure and a
-// blend leaves the screen alone.
+// A push button the program gives a type of its own while skinned (here a
+// check box) draws itself: WM_PAINT reaches its procedure and a blend leaves
+// the screen alone. Given a push type again, the skin draws it again.
 TEST_F(PushButtonTest, ForeignButtonStylesKeepTheirOwnDrawing) {
-    HWND check = CreateChild(form_, platform::kCommandButtonClassName, L"check", BS_AUTOCHECKBOX,
-                             120, 10, 100, 24);
-    ASSERT_EQ(1, SkinWindow(check));
+    HWND button =
+        CreateChild(form_, platform::kCommandButtonClassName, L"check", 0, 120, 10, 100, kHeight);
+    ASSERT_EQ(1, SkinWindow(button));
+    SendMessageW(button, BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE);
     testing::Recorder::Instance().Clear();
-    RedrawWindow(check, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(1u, testing::Recorder::Instance().Of(check, WM_PAINT).size());
-    const COLORREF before = WindowPixel(check, 50, 12);
-    SetSkinProp(check, prop::AlphaLevel, 255);
-    StoreState(check, VisualState::Pressed);
-    BlendButtonFade(check, nullptr);
-    EXPECT_EQ(before, WindowPixel(check, 50, 12));
-    EnableWindow(check, FALSE);
-    BlendButtonFade(check, nullptr);
-    EXPECT_EQ(VisualState::Disabled, StoredState(check));
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(1u, testing::Recorder::Instance().Of(button, WM_PAINT).size());
+    const COLORREF before = WindowPixel(button, 50, 10);
+    ASSERT_NE(before, StatePixel(button, 2, 50, 10));
+    SetSkinProp(button, prop::AlphaLevel, 255);
+    StoreState(button, VisualState::Pressed);
+    BlendButtonFade(button, nullptr);
+    EXPECT_EQ(before, WindowPixel(button, 50, 10));
+
+    SendMessageW(button, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    testing::Recorder::Instance().Clear();
+    UpdateWindow(button);
+    EXPECT_TRUE(testing::Recorder::Instance().Of(button, WM_PAINT).empty());
+    EXPECT_TRUE(testing::ShowsState(button, VisualState::Pressed));
+    EnableWindow(button, FALSE);
+    BlendButtonFade(button, nullptr);
+    EXPECT_EQ(VisualState::Disabled, StoredState(button));
 }
 
 }  // namespace
