@@ -5,6 +5,8 @@
 
 namespace taverel::skin {
 
+const UINT_PTR FadeTimerId = reinterpret_cast<UINT_PTR>(&FadeTimerId);
+
 UINT_PTR StartFadeTimer(HWND window) {
     if (GetSkinProp(window, prop::TimerId) != 0)
         return 0;

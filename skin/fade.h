@@ -7,7 +7,11 @@
 
 namespace taverel::skin {
 
-constexpr UINT_PTR FadeTimerId = 1;
+// The fade's timer on the button: the address of a value of the skin's own,
+// an identifier no program chooses for a timer of its own (they count from
+// 1), so a program's timers on a skinned button are never replaced, killed
+// or taken for fade ticks.
+extern const UINT_PTR FadeTimerId;
 constexpr UINT FadeInterval = 15;  // milliseconds per tick
 constexpr int FadeStep = 3;        // ALPHALEVEL gained per tick
 constexpr int FullLevel = 255;

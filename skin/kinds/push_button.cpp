@@ -290,8 +290,11 @@ void Enabled(HWND window, WPARAM enable) {
 }
 
 void Tick(HWND window, WPARAM timer) {
-    // Only the fade's own timer moves it; any other timer (the program's, a
-    // tooltip's) is only forwarded.
+    // Only the fade's own timer moves it, and only while it runs (a tick can
+    // still be queued when the fade stops); any other timer (the program's,
+    // a tooltip's) is only forwarded.
+    if (timer != FadeTimerId)
+        return;
     const INT_PTR running = GetSkinProp(window, prop::TimerId);
     if (running == 0 || static_cast<WPARAM>(running) != timer)
         return;

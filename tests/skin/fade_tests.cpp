@@ -204,18 +204,34 @@ TEST_F(FadeTest, EnableSetsTheStateAndKeepsTheLevel) {
     EXPECT_EQ(VisualState::Normal, StoredState(button_));
 }
 
-// Another timer's tick is only forwarded; the fade moves on its own ticks alone.
+// The program's own timers on the button, timer 1 included, are only
+// forwarded: the fade moves on its own ticks alone, and neither replaces nor
+// stops the program's timer.
 TEST_F(FadeTest, OnlyTheFadesOwnTimerMovesIt) {
     ASSERT_EQ(0, Prop(prop::TimerId));
+    ASSERT_NE(0u, SetTimer(button_, 1, 10, nullptr));
     SetSkinProp(button_, prop::AlphaLevel, 30);
-    SendMessageW(button_, WM_TIMER, 99, 0);
+    SendMessageW(button_, WM_TIMER, 1, 0);
     SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
     EXPECT_EQ(30, Prop(prop::AlphaLevel));
     Enter();
-    SendMessageW(button_, WM_TIMER, 99, 0);
+    SendMessageW(button_, WM_TIMER, 1, 0);
     EXPECT_EQ(0, Prop(prop::AlphaLevel));
     SendMessageW(button_, WM_TIMER, FadeTimerId, 0);
     EXPECT_EQ(FadeStep, Prop(prop::AlphaLevel));
+
+    const auto program_ticks = [&] {
+        size_t ticks = 0;
+        for (const testing::Recorded& r : Recorder::Instance().Of(button_, WM_TIMER))
+            ticks += r.wparam == 1 ? 1 : 0;
+        return ticks;
+    };
+    Recorder::Instance().Clear();
+    ASSERT_TRUE(taverel::testing::PumpUntil([&] { return Prop(prop::TimerId) == 0; }, 10000));
+    EXPECT_GT(program_ticks(), 0u);
+    Recorder::Instance().Clear();
+    EXPECT_TRUE(taverel::testing::PumpUntil([&] { return program_ticks() >= 2; }, 5000));
+    EXPECT_TRUE(KillTimer(button_, 1));
 }
 
 TEST_F(FadeTest, TimerStartsOnceAndStopsCleanly) {

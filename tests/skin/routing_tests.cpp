@@ -4,6 +4,7 @@
 #include "platform/window_procedure.h"
 #include "skin/attach.h"
 #include "skin/engine_state.h"
+#include "skin/fade.h"
 #include "skin/properties.h"
 #include "skin/window_proc.h"
 #include "tests/skin/skin_test_windows.h"
@@ -285,7 +286,7 @@ TEST_F(RoutingTest, WindowGivenBackWhileForwardingKeepsNoSkinState) {
              {prop::MouseFlag, prop::OldState, prop::AlphaLevel, prop::TimerId})
             EXPECT_EQ(nullptr, GetPropW(button_, name));
         // No fade timer was left running on the given-back button.
-        EXPECT_FALSE(KillTimer(button_, 1));
+        EXPECT_FALSE(KillTimer(button_, FadeTimerId));
         HRGN probe = CreateRectRgn(0, 0, 0, 0);
         EXPECT_EQ(ERROR, GetWindowRgn(button_, probe)) << "message 0x" << std::hex << message;
         DeleteObject(probe);
