@@ -1,6 +1,7 @@
 // Check boxes and option buttons keep their own painting for caption, focus
-// and background; the skin then replaces the small square or circle at the
-// left edge. Unlike push buttons they do not fade: each event picks a state
+// and background; the skin then replaces the small square or circle where
+// the platform put it (the left edge, or the right one for a button at the
+// right). Unlike push buttons they do not fade: each event picks a state
 // and the painter draws it at once. The two kinds differ only in their
 // painter and in how they take a focus change.
 #include "platform/dpi.h"
@@ -22,18 +23,27 @@ namespace taverel::skin {
 
 namespace {
 
-// Where the platform puts its own glyph (at the left edge, centred
-// vertically; right-aligned captions included) and where the skin's art goes:
-// the art at its whole factor, centred on the platform's box.
+// Where the platform puts its own glyph (at the left edge, or at the right
+// one for a button at the right, centred vertically; right-aligned captions
+// included) and where the skin's art goes: the art at its whole factor,
+// centred on the platform's box.
 struct ToggleBox {
     int cx = 0;
     int cy = 0;
+    int left = 0;
     int top = 0;
     int scale = 1;
     int art = atlas::OptionCircleSide;
     int art_x = 0;
     int art_y = 0;
 };
+
+// BS_RIGHTBUTTON (the same bit as BS_LEFTTEXT) puts the box at the right
+// edge and the caption before it; so does WS_EX_RIGHT for a button.
+bool ButtonAtTheRight(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & BS_RIGHTBUTTON) ||
+           (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RIGHT);
+}
 
 ToggleBox MeasureToggleBox(HWND window) {
     // The platform's glyph is the classic 12-pixel box and its edge, grown
@@ -46,10 +56,12 @@ ToggleBox MeasureToggleBox(HWND window) {
     box.cy = std::max(GetSystemMetrics(SM_CYMENUCHECK), classic);
     WindowBounds bounds;
     GetWindowBounds(window, &bounds);
+    if (ButtonAtTheRight(window))
+        box.left = bounds.Width - box.cx;
     box.top = RoundHalfEven((bounds.Height - box.cy) / 2.0);
     box.scale = GlyphScaleForDpi(dpi);
     box.art = atlas::OptionCircleSide * box.scale;
-    box.art_x = RoundHalfEven((box.cx - box.art) / 2.0);
+    box.art_x = box.left + RoundHalfEven((box.cx - box.art) / 2.0);
     box.art_y = box.top + RoundHalfEven((box.cy - box.art) / 2.0);
     return box;
 }
@@ -59,10 +71,11 @@ ToggleBox MeasureToggleBox(HWND window) {
 // to the background the control paints with (the brush its parent hands it)
 // before the art goes on. Where the two are the same size the art covers the
 // glyph, and what the control drew around the art stays, as it always has.
-// A button at the right is left alone: its caption stands at the left.
+// Only the glyph's columns are cleared: the caption keeps its place beside
+// them.
 void ClearPlatformGlyph(HWND window, HDC dc, const ToggleBox& box) {
     const bool same_size = box.cx == box.art && box.cy == box.art;
-    if (same_size || (GetWindowLongPtrW(window, GWL_STYLE) & BS_LEFTTEXT))
+    if (same_size)
         return;
     const HWND parent = GetParent(window);
     const auto wparam = reinterpret_cast<WPARAM>(dc);
@@ -72,7 +85,9 @@ void ClearPlatformGlyph(HWND window, HDC dc, const ToggleBox& box) {
         brush = reinterpret_cast<HBRUSH>(DefWindowProcW(parent, WM_CTLCOLORSTATIC, wparam, lparam));
     RECT client{};
     GetClientRect(window, &client);
-    const RECT strip{0, 0, std::max(box.cx, box.art_x + box.art), client.bottom};
+    const int left = std::min(box.left, box.art_x);
+    const int right = std::max(box.left + box.cx, box.art_x + box.art);
+    const RECT strip{left, 0, right, client.bottom};
     FillRect(dc, &strip, brush);
 }
 

@@ -1,5 +1,6 @@
 // Check boxes and option buttons: the small square or circle at the left
-// edge, drawn by the skin over the control's own painting. Their entry
+// edge (the right one with BS_RIGHTBUTTON), drawn by the skin over the
+// control's own painting. Their entry
 // points are CheckBoxKind() and OptionButtonKind() of the kind table.
 #pragma once
 

@@ -2,6 +2,8 @@
 // skinned, changed by the program, given back while open, skinned again.
 #include "platform/window_procedure.h"
 #include "skin/attach.h"
+#include "skin/draw/colours.h"
+#include "skin/draw/geometry.h"
 #include "skin/engine_state.h"
 #include "skin/kinds/toggle.h"
 #include "skin/properties.h"
@@ -108,6 +110,33 @@ TEST(PlainDialog, DefaultButtonMovesWhileSkinned) {
     EXPECT_EQ(BS_DEFPUSHBUTTON, type(PUSH_ID));
     EXPECT_EQ(BS_PUSHBUTTON, type(IDOK));
     EXPECT_EQ(BS_PUSHBUTTON, type(IDCANCEL));
+    DestroyWindow(dialog);
+}
+
+// A check box with its box at the right: the skin's square where the
+// platform drew its box, the caption left where the platform drew it.
+TEST(PlainDialog, BoxAtTheRightStaysThere) {
+    using taverel::testing::ReadWindow;
+    const HWND dialog = gallery::CreatePlainDialog(nullptr, false);
+    const HWND right = GetDlgItem(dialog, RIGHT_CHECK_ID);
+    UpdateWindow(dialog);
+    const taverel::testing::PixelShot plain =
+        ReadWindow(right, taverel::testing::WindowArea::Whole);
+    ASSERT_EQ(1, AttachSkin(dialog));
+    RedrawWindow(right, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const taverel::testing::PixelShot shown =
+        ReadWindow(right, taverel::testing::WindowArea::Whole);
+    const int side = GetSystemMetrics(SM_CXMENUCHECK);
+    const int box = shown.width - side;
+    const int top = RoundHalfEven((shown.height - side) / 2.0);
+    EXPECT_EQ(BorderColour, shown.At(box, top));
+    EXPECT_EQ(BorderColour, shown.At(shown.width - 1, top + side - 1));
+    int moved = 0;
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < box; ++x)
+            moved += plain.At(x, y) != shown.At(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(0, moved);
     DestroyWindow(dialog);
 }
 

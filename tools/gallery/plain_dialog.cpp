@@ -22,6 +22,7 @@ void Fill(HWND dialog) {
     SetDlgItemTextW(dialog, EDIT_ID, L"Edit control");
     CheckRadioButton(dialog, FIRST_RADIO_ID, SECOND_RADIO_ID, FIRST_RADIO_ID);
     CheckDlgButton(dialog, CHECK_ID, BST_CHECKED);
+    CheckDlgButton(dialog, RIGHT_CHECK_ID, BST_CHECKED);
     CheckDlgButton(dialog, THREE_STATE_ID, BST_INDETERMINATE);
 }
 

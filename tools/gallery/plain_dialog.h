@@ -1,7 +1,7 @@
 // A plain dialog box made from a template of the platform's own controls
-// (push, default push, auto radio, auto check, 3-state, group box, edit,
-// combo box, list box): what a program that did not use our forms layer
-// hands the skin.
+// (push, default push, auto radio, auto check, one with its box at the
+// right, 3-state, group box, edit, combo box, list box): what a program that
+// did not use our forms layer hands the skin.
 #pragma once
 
 #include "platform/win.h"

@@ -12,3 +12,4 @@
 #define COMBO_ID 207
 #define LIST_ID 208
 #define PUSH_ID 209
+#define RIGHT_CHECK_ID 210
