@@ -63,8 +63,6 @@ constexpr Route kAfterForwarding[] = {
      }},
     {WM_LBUTTONDOWN,
      [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM lp) { k.button_down(w, lp); }},
-    {WM_LBUTTONDBLCLK,
-     [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM lp) { k.double_click(w, lp); }},
     {WM_LBUTTONUP, [](const KindEntryPoints& k, HWND w, WPARAM, LPARAM) { k.button_up(w); }},
 };
 
@@ -161,6 +159,16 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
         case WM_TIMER:
             EntryPointsOf(window).timer(window, wparam);
             return platform::ForwardMessage(previous, window, message, wparam, lparam);
+        case WM_LBUTTONDBLCLK: {
+            // The kind forwards it (a push button as its own type would
+            // take it), then does its work.
+            const KindEntryPoints& kind = EntryPointsOf(window);
+            const LRESULT result =
+                kind.forward_double_click(previous, window, message, wparam, lparam);
+            if (IsSkinned(window))
+                kind.double_click(window, lparam);
+            return result;
+        }
         case WM_LBUTTONUP: {
             const LRESULT result = ForwardThenKindWork(previous, window, message, wparam, lparam,
                                                        WorkAfterForwarding(message));

@@ -54,6 +54,8 @@ struct KindEntryPoints {
     void (*mouse_leave)(HWND window) = no_work::Window;
     void (*button_down)(HWND window, LPARAM point) = no_work::WithLParam;
     void (*double_click)(HWND window, LPARAM point) = no_work::WithLParam;
+    // How WM_LBUTTONDBLCLK is forwarded, before double_click runs.
+    Handler forward_double_click = ForwardOnly;
     void (*button_up)(HWND window) = no_work::Window;
     void (*key_down)(HWND window, WPARAM key) = no_work::WithWParam;
     void (*key_up)(HWND window, WPARAM key) = no_work::WithWParam;

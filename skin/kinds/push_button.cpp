@@ -340,6 +340,27 @@ LRESULT DialogCode(WNDPROC previous, HWND window, UINT message, WPARAM wparam, L
     return (result & ~LRESULT{DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON}) | DLGC_BUTTON | push;
 }
 
+// The platform's push button takes a double click as a second press (a
+// second BN_CLICKED on release), while an owner-drawn one only tells its
+// parent (BN_DOUBLECLICKED): the second click of a double click was lost,
+// and a program acting on any notice from the button took the report for a
+// click. For the time the message is forwarded, the button has its own type.
+LRESULT ForwardDoubleClickAsOwnType(WNDPROC previous, HWND window, UINT message, WPARAM wparam,
+                                    LPARAM lparam) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR own = GetSkinProp(window, prop::OldStyle) & BS_TYPEMASK;
+    if ((style & BS_TYPEMASK) != BS_OWNERDRAW || !IsPushType(own))
+        return platform::ForwardMessage(previous, window, message, wparam, lparam);
+    constexpr LONG_PTR kOtherBits = ~LONG_PTR{BS_TYPEMASK};
+    SetWindowLongPtrW(window, GWL_STYLE, (style & kOtherBits) | own);
+    const LRESULT result = platform::ForwardMessage(previous, window, message, wparam, lparam);
+    // Unless the program gave it back, or another type, meanwhile.
+    const LONG_PTR now = GetWindowLongPtrW(window, GWL_STYLE);
+    if (IsSkinned(window) && (now & BS_TYPEMASK) == own)
+        SetWindowLongPtrW(window, GWL_STYLE, (now & kOtherBits) | BS_OWNERDRAW);
+    return result;
+}
+
 }  // namespace
 
 KindEntryPoints PushButtonKind() {
@@ -355,6 +376,7 @@ KindEntryPoints PushButtonKind() {
     k.mouse_leave = MouseLeave;
     k.button_down = ButtonDown;
     k.double_click = ButtonDown;
+    k.forward_double_click = ForwardDoubleClickAsOwnType;
     k.button_up = ButtonUp;
     k.key_down = KeyDown;
     k.key_up = KeyUp;
