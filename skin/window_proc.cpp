@@ -150,6 +150,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
             return EntryPointsOf(window).paint(previous, window, message, wparam, lparam);
         case WM_NCPAINT:
             return EntryPointsOf(window).nc_paint(previous, window, message, wparam, lparam);
+        case WM_PRINTCLIENT:
+            return EntryPointsOf(window).print_client(previous, window, message, wparam, lparam);
         case BM_SETCHECK:
             return EntryPointsOf(window).set_check(previous, window, message, wparam, lparam);
         case BM_SETSTYLE:

@@ -5,7 +5,7 @@
 
 namespace taverel::skin {
 
-// Routes 22 messages: each is forwarded to the procedure kept in PROCADDR
+// Routes 23 messages: each is forwarded to the procedure kept in PROCADDR
 // and the rest of the work goes to the window's kind (or the kind takes the
 // message whole); everything else is only forwarded. Without PROCADDR,
 // DefWindowProcW.

@@ -36,9 +36,10 @@ struct KindEntryPoints {
     void (*take_over)(HWND window) = no_work::Window;
     void (*give_back)(HWND window) = no_work::Window;
 
-    // WM_PAINT and WM_NCPAINT whole.
+    // WM_PAINT, WM_NCPAINT and WM_PRINTCLIENT whole.
     Handler paint = ForwardOnly;
     Handler nc_paint = PaintClientEdgeFrame;
+    Handler print_client = ForwardOnly;
     // BM_SETCHECK, BM_SETSTYLE and WM_GETDLGCODE whole.
     Handler set_check = ForwardOnly;
     Handler set_style = ForwardOnly;

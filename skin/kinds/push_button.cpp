@@ -153,6 +153,17 @@ LRESULT PaintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wpar
     return 0;
 }
 
+// WM_PRINTCLIENT (from WM_PRINT: AnimateWindow, a program drawing its dialog
+// into a bitmap): the button as the skin shows it, into the DC given. Left
+// to its procedure, the skin's owner-drawn button printed as a flat box.
+LRESULT PrintPushButton(WNDPROC previous, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (!DrawnBySkin(window))
+        return platform::ForwardMessage(previous, window, message, wparam, lparam);
+    MarkIfDisabled(window);
+    BlendStoredState(window, reinterpret_cast<HDC>(wparam), FullLevel);
+    return 0;
+}
+
 // Four window-sized images, drawn, kept on the button.
 void MakeStateImages(HWND window) {
     const platform::WindowDc window_dc = platform::WindowDc::Whole(window);
@@ -368,6 +379,7 @@ KindEntryPoints PushButtonKind() {
     k.take_over = TakeOver;
     k.give_back = GiveBack;
     k.paint = PaintPushButton;
+    k.print_client = PrintPushButton;
     k.set_style = SetStyle;
     k.dialog_code = DialogCode;
     k.sized = Resize;
