@@ -58,15 +58,21 @@ bool PrintsBlank(HWND control) {
     skin::FillSolidRect(dc, 0, 0, width, height, kMarker);
     SendMessageW(control, WM_PRINT, reinterpret_cast<WPARAM>(dc),
                  PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
-    const COLORREF first = GetPixel(dc, 0, 0);
+    // Read in one call (a pixel at a time is slow in the emulated machine),
+    // as 0x00RRGGBB.
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    GetDIBits(dc, static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), 0,
+              static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS);
+    const DWORD marker =
+        (GetRValue(kMarker) << 16) | (GetGValue(kMarker) << 8) | GetBValue(kMarker);
     bool flat = true;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF pixel = GetPixel(dc, x, y);
-            if (pixel == kMarker)
-                return true;
-            flat = flat && pixel == first;
-        }
+    for (DWORD& pixel : pixels) {
+        pixel &= 0x00FFFFFF;
+        if (pixel == marker)
+            return true;
+        flat = flat && pixel == pixels[0];
     }
     return flat;
 }
