@@ -214,5 +214,18 @@ TEST_F(PushButtonTest, ForeignButtonStylesKeepTheirOwnDrawing) {
     EXPECT_EQ(VisualState::Disabled, StoredState(button));
 }
 
+// A double click is a second click, as on the platform's push button: the
+// skin's owner-drawn one would report BN_DOUBLECLICKED and take no press.
+TEST_F(PushButtonTest, DoubleClickIsASecondClick) {
+    testing::Recorder::Instance().Clear();
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageW(blank_, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
+    std::vector<WPARAM> notices;
+    for (const testing::Recorded& r : testing::Recorder::Instance().Of(form_, WM_COMMAND))
+        notices.push_back(HIWORD(r.wparam));
+    EXPECT_EQ(std::vector<WPARAM>({BN_CLICKED, BN_CLICKED}), notices);
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrW(blank_, GWL_STYLE) & BS_TYPEMASK);
+}
+
 }  // namespace
 }  // namespace taverel::skin
