@@ -87,7 +87,7 @@ void CountGivenBack() {
 // is ending, and its windows are past hearing one.
 BOOL CALLBACK ReleaseStateImages(HWND window, LPARAM) {
     if (IsSkinned(window) && platform::IsWindowOfThisThread(window))
-        TakeStateImages(window);
+        DeleteStateImages(window);
     return TRUE;
 }
 
