@@ -128,6 +128,35 @@ DWORD WINAPI ComeAndGo(void* parameter) {
     return 0;
 }
 
+// Where the test is, written at once (its own output is buffered until it
+// ends): a run stopped at CTest's limit tells in which phase it was.
+void Phase(const char* what) {
+    static const DWORD start = GetTickCount();
+    std::fprintf(stderr, "threads: %.1f s: %s\n", (GetTickCount() - start) / 1000.0, what);
+    std::fflush(stderr);
+}
+
+// A crash on any of the threads ends the program with where it was. Wine
+// would start its debugger and wait for it, so that a crash looked like a
+// hang at CTest's limit.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* crash) {
+    const void* address = crash->ExceptionRecord->ExceptionAddress;
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<LPCWSTR>(address), &module);
+    wchar_t name[MAX_PATH] = L"?";
+    if (module)
+        GetModuleFileNameW(module, name, MAX_PATH);
+    std::fprintf(stderr, "threads: crash %08lx on thread %lu at %ls+0x%llx\n",
+                 crash->ExceptionRecord->ExceptionCode, GetCurrentThreadId(), name,
+                 static_cast<unsigned long long>(static_cast<const char*>(address) -
+                                                 reinterpret_cast<const char*>(module)));
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 platform::KernelHandle Start(LPTHREAD_START_ROUTINE routine, void* parameter) {
     return platform::KernelHandle(CreateThread(nullptr, 0, routine, parameter, 0, nullptr));
 }
@@ -177,6 +206,7 @@ Outcome PaintOnEightThreads(std::vector<Paint>* reference, int rounds) {
 }
 
 TEST(SkinThreads, EveryPaintOfEightThreadsIsTheLonePaint) {
+    SetUnhandledExceptionFilter(EndOnCrash);
     // Away from every dialog: a pointer over a push button would start its fade.
     SetCursorPos(1279, 1023);
 
@@ -187,10 +217,12 @@ TEST(SkinThreads, EveryPaintOfEightThreadsIsTheLonePaint) {
     lone.reference = &reference;
     lone.records = true;
     std::vector<platform::KernelHandle> threads;
+    Phase("one thread alone");
     threads.push_back(Start(PaintDialog, &lone));
     Join(threads);
     ASSERT_EQ(kSizeCount, static_cast<int>(reference.size()));
 
+    Phase("eight threads");
     const Outcome run = PaintOnEightThreads(&reference, taverel::testing::StressCount(45));
     std::printf("%d paints on %d threads, %d differing\n", run.paints, kPainters, run.differing);
     // Every thread has given its windows back or ended: no sheets, no
@@ -201,11 +233,13 @@ TEST(SkinThreads, EveryPaintOfEightThreadsIsTheLonePaint) {
     // grown the caches: the skin must not add to what the plain run keeps.
     EXPECT_EQ(0, GlyphArtHolders());
     EXPECT_FALSE(SkinInitialised());
+    Phase("a plain run and a skinned run, for what they keep");
     const std::size_t before = taverel::testing::MeasureGdiHeadroom();
     PaintOnEightThreads(nullptr, kSizeCount);
     const std::size_t plain = taverel::testing::MeasureGdiHeadroom();
     PaintOnEightThreads(&reference, kSizeCount);
     EXPECT_EQ(before - plain, plain - taverel::testing::MeasureGdiHeadroom());
+    Phase("done");
 }
 
 }  // namespace
