@@ -48,6 +48,10 @@ cp "$script" "$work/payload/guest.sh" || exit 1
   printf 'TAVEREL_REPO=%q\n' "$(cd "$here/../.." && pwd)"
   printf 'TAVEREL_X86_TESTS=%q\n' "${TAVEREL_X86_TESTS:-}"
   printf 'TAVEREL_X86_EXCLUDE=%q\n' "${TAVEREL_X86_EXCLUDE:-}"
+  # Set and empty differs from unset here: no filter, or the default one.
+  [ -z "${TAVEREL_X86_GTEST_FILTER+set}" ] ||
+    printf 'TAVEREL_X86_GTEST_FILTER=%q\n' "$TAVEREL_X86_GTEST_FILTER"
+  printf 'TAVEREL_X86_REPEAT=%q\n' "${TAVEREL_X86_REPEAT:-}"
 } >"$work/payload/env"
 paths=()
 if [ $# -gt 0 ]; then

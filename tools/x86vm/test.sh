@@ -9,6 +9,9 @@
 #   TAVEREL_X86_TESTS=REGEX   only the programs CTest's -R selects
 #   TAVEREL_X86_EXCLUDE=REGEX without those CTest's -E selects
 #   TAVEREL_X86_TIMEOUT=S     the limit for the whole run (default 3600 s)
+#   TAVEREL_X86_GTEST_FILTER=F GoogleTest's filter in the guest, instead of
+#                             the default one (guest-tests.sh); empty: none
+#   TAVEREL_X86_REPEAT=N      each program up to N times, until one fails
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
